@@ -1,0 +1,127 @@
+#pragma once
+#include <cstdint>
+#include <span>
+#include <vector>
+
+#include "app/editor_state.hpp"
+#include "platform/controls.hpp"
+#include "platform/dialogs.hpp"
+
+namespace corvanth {
+
+enum class TMouseButton { mbLeft, mbRight, mbMiddle };
+enum class TgaLoadResult { Loaded, WrongSize, WrongDepth };
+
+// The main form: every component of the window and every command as a handler.
+class TMain {
+public:
+    explicit TMain(Platform& platform);
+    TMain(const TMain&) = delete;
+    TMain& operator=(const TMain&) = delete;
+
+    EditorState state;
+    Platform& platform;
+
+    // Images. The two planes are also the previews; the view shows the active one at four times.
+    TImage imgToolbar, imgColors, imgMain, imgRGB, imgA, iOutImage, imgUndoRGB, imgUndoA;
+    TImage Image1, Image2, Image3, Image4, Image5, Image6;  // frame artwork
+    TLabel lblBrushSize, lblR, lblG, lblB, lblA;
+    TEdit edtBrushSize, edtText, edtR, edtG, edtB, edtA;
+    TTrackBar trbBrushSize, trbR, trbG, trbB, trbA;
+    TCheckBox chkFilled;
+    TMenuItem mniGrid;
+    TOpenDialog oOpenDialog;
+    TSaveDialog sSaveDialog;
+    TFontDialog dFontDialog;
+    TColorDialog cldColorDialog;
+
+    // Document and view.
+    TImage& ActivePlane() { return state.AlphaMode ? imgA : imgRGB; }
+    TColor& PrimaryColor() { return state.AlphaMode ? state.PrimaryAlpha : state.PrimaryRGB; }
+    TColor& SecondaryColor() { return state.AlphaMode ? state.SecondaryAlpha : state.SecondaryRGB; }
+    TColor& ActiveColor() { return state.ActiveSwatch ? SecondaryColor() : PrimaryColor(); }
+    void RedrawView();
+    void PaintCell(int x, int y, TColor color);
+    void SaveUndo();
+    void RestoreUndo();
+    void ClearImage();
+    void New1Click();
+    void Undo1Click();
+    void mniGridClick();
+    void imgRGBClick();
+    void imgAClick();
+
+    // Colours.
+    void UpdateColorFromSliders();
+    void ShowColorInSliders();
+    void ShowSlidersInEdits();
+    void DrawSwatches();
+    void DrawSwatchPanel();
+    void trbRChange();
+    void trbGChange();
+    void trbBChange();
+    void trbAChange();
+    void edtRChange();
+    void edtGChange();
+    void edtBChange();
+    void edtAChange();
+    void trbBrushSizeChange();
+    void edtBrushSizeChange();
+    void imgColorsMouseDown(TMouseButton button, int X, int Y);
+    void imgColorsDblClick();
+
+    // Tool palette.
+    void imgToolbarMouseDown(TMouseButton button, int X, int Y);
+    void DrawToolIcons();
+    void DrawToolFrames();
+    void ShowBrushSizeControls();
+    void HideBrushSizeControls();
+    void ShowFilledOption();
+    void HideFilledOption();
+    void ShowTextEdit();
+    void HideTextEdit();
+
+    // Brush stamps and the view's mouse handlers.
+    void StampSolid(int x, int y, TImage& plane, TColor color);
+    void StampSoft(int x, int y, TImage& plane, TColor color);
+    void StampScatter(int x, int y, TImage& plane, TColor color);
+    void imgMainMouseDown(TMouseButton button, int X, int Y);
+    void imgMainMouseMove(int X, int Y);
+    void imgMainMouseUp(TMouseButton button, int X, int Y);
+
+    // Files.
+    std::vector<std::uint8_t> EncodeTga();
+    TgaLoadResult DecodeTga(std::span<const std::uint8_t> bytes);
+    bool WriteTgaFile(const std::string& name);
+    void Open1Click();
+    void Save1Click();
+    void SaveAs1Click();
+
+    // Commands whose work is still to come: they do nothing yet.
+    void Exit1Click();
+    void Contents1Click();
+    void Contactinfo1Click();
+    void About1Click();
+    void Font1Click();
+    void Selectall1Click();
+    void Deselect1Click();
+    void Blur101Click();
+    void Blur251Click();
+    void Blur501Click();
+    void Blur1001Click();
+    void N901Click();
+    void N4Click();
+    void N5Click();
+    void FlipHorizontal1Click();
+    void FlipVertical1Click();
+    void Emboss1Click();
+    void edtTextKeyDown(int key);
+    void edtTextKeyUp(int key);
+
+private:
+    void placeComponents();
+    void bindHandlers();
+    void showChannelControls(bool alpha);
+};
+
+}  // namespace corvanth

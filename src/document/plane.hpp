@@ -1,0 +1,20 @@
+#pragma once
+#include "platform/bitmap.hpp"
+#include "platform/canvas.hpp"
+
+namespace corvanth {
+
+inline constexpr int kPlaneSize = 64;
+inline constexpr int kViewScale = 4;
+inline constexpr int kViewSize = kPlaneSize * kViewScale;
+
+// View pixel to plane pixel; truncates toward zero, so -3..-1 still land on 0.
+constexpr int ViewToPlane(int v) { return v / kViewScale; }
+
+// The whole view from the plane, then the grid lines on every fourth column and row when asked.
+void RedrawView(TCanvas view, const Bitmap& plane, bool grid);
+
+// One plane pixel's 4 by 4 cell, or its upper-left 3 by 3 when the grid is on.
+void PaintCell(TCanvas view, int x, int y, TColor color, bool grid);
+
+}  // namespace corvanth

@@ -1,0 +1,149 @@
+#include "platform/canvas.hpp"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <vector>
+
+namespace corvanth {
+
+bool TCanvas::brushCovers(int x, int y) const {
+    switch (state_.brush.style) {
+        case TBrushStyle::bsSolid:
+            return true;
+        case TBrushStyle::bsClear:
+            return false;
+        case TBrushStyle::bsDiagCross:  // the two diagonals of an 8 by 8 cell
+            return ((x - y) & 7) == 0 || ((x + y) & 7) == 7;
+    }
+    return false;
+}
+
+void TCanvas::FillRect(const TRect& r) {
+    const int left = std::max(r.left, 0), right = std::min(r.right, bitmap_.width());
+    const int top = std::max(r.top, 0), bottom = std::min(r.bottom, bitmap_.height());
+    for (int y = top; y < bottom; ++y)
+        for (int x = left; x < right; ++x)
+            if (brushCovers(x, y)) bitmap_.at(x, y) = state_.brush.color;
+}
+
+void TCanvas::FrameRect(const TRect& r) {
+    if (r.empty()) return;
+    auto put = [&](int x, int y) {
+        if (brushCovers(x, y)) bitmap_.SetPixel(x, y, state_.brush.color);
+    };
+    for (int x = r.left; x < r.right; ++x) {
+        put(x, r.top);
+        put(x, r.bottom - 1);
+    }
+    for (int y = r.top + 1; y < r.bottom - 1; ++y) {
+        put(r.left, y);
+        put(r.right - 1, y);
+    }
+}
+
+void TCanvas::LineTo(int x, int y) {
+    // Bresenham from the current point; the end point itself is left out.
+    int cx = state_.penPos.x, cy = state_.penPos.y;
+    const int dx = std::abs(x - cx), dy = -std::abs(y - cy);
+    const int sx = cx < x ? 1 : -1, sy = cy < y ? 1 : -1;
+    int err = dx + dy;
+    while (cx != x || cy != y) {
+        bitmap_.SetPixel(cx, cy, state_.pen.color);
+        const int e2 = 2 * err;
+        if (e2 >= dy) {
+            err += dy;
+            cx += sx;
+        }
+        if (e2 <= dx) {
+            err += dx;
+            cy += sy;
+        }
+    }
+    state_.penPos = {x, y};
+}
+
+void TCanvas::Ellipse(int x1, int y1, int x2, int y2) {
+    if (x2 < x1) std::swap(x1, x2);
+    if (y2 < y1) std::swap(y1, y2);
+    const std::int64_t w = x2 - x1, h = y2 - y1;
+    if (w == 0 || h == 0) return;
+    // A pixel belongs to the ellipse when its centre lies inside; doubled coordinates keep it integer.
+    auto inside = [&](int x, int y) {
+        if (x < x1 || x >= x2 || y < y1 || y >= y2) return false;
+        const std::int64_t u = 2 * std::int64_t{x} + 1 - x1 - x2, v = 2 * std::int64_t{y} + 1 - y1 - y2;
+        return u * u * h * h + v * v * w * w <= w * w * h * h;
+    };
+    const int left = std::max(x1, 0), right = std::min(x2, bitmap_.width());
+    const int top = std::max(y1, 0), bottom = std::min(y2, bitmap_.height());
+    for (int y = top; y < bottom; ++y) {
+        for (int x = left; x < right; ++x) {
+            if (!inside(x, y)) continue;
+            const bool edge = !inside(x - 1, y) || !inside(x + 1, y) || !inside(x, y - 1) || !inside(x, y + 1);
+            if (edge)
+                bitmap_.at(x, y) = state_.pen.color;
+            else if (brushCovers(x, y))
+                bitmap_.at(x, y) = state_.brush.color;
+        }
+    }
+}
+
+void TCanvas::FloodFill(int x, int y, TColor c, TFillStyle) {
+    if (!bitmap_.contains(x, y) || bitmap_.at(x, y) != c) return;
+    const int w = bitmap_.width();
+    std::vector<std::uint8_t> seen(bitmap_.pixels().size(), 0);
+    std::vector<TPoint> todo{{x, y}};
+    seen[static_cast<std::size_t>(y) * w + x] = 1;
+    while (!todo.empty()) {
+        const TPoint p = todo.back();
+        todo.pop_back();
+        if (brushCovers(p.x, p.y)) bitmap_.at(p.x, p.y) = state_.brush.color;
+        for (const TPoint n : {TPoint{p.x - 1, p.y}, {p.x + 1, p.y}, {p.x, p.y - 1}, {p.x, p.y + 1}}) {
+            if (!bitmap_.contains(n.x, n.y)) continue;
+            auto& mark = seen[static_cast<std::size_t>(n.y) * w + n.x];
+            // Colours are tested before any change lands on them: `seen` marks are set on push.
+            if (mark || bitmap_.at(n.x, n.y) != c) continue;
+            mark = 1;
+            todo.push_back(n);
+        }
+    }
+}
+
+void TCanvas::Draw(int x, int y, const Bitmap& source) {
+    for (int sy = 0; sy < source.height(); ++sy)
+        for (int sx = 0; sx < source.width(); ++sx) bitmap_.SetPixel(x + sx, y + sy, source.at(sx, sy));
+}
+
+void TCanvas::StretchDraw(const TRect& dest, const Bitmap& source) {
+    if (dest.empty() || source.empty()) return;
+    const int left = std::max(dest.left, 0), right = std::min(dest.right, bitmap_.width());
+    const int top = std::max(dest.top, 0), bottom = std::min(dest.bottom, bitmap_.height());
+    for (int y = top; y < bottom; ++y) {
+        const int sy = (y - dest.top) * source.height() / dest.height();
+        for (int x = left; x < right; ++x)
+            bitmap_.at(x, y) = source.at((x - dest.left) * source.width() / dest.width(), sy);
+    }
+}
+
+void TCanvas::CopyRect(const TRect& dest, const Bitmap& source, const TRect& src) {
+    if (dest.empty() || src.empty()) return;
+    for (int y = dest.top; y < dest.bottom; ++y) {
+        const int sy = src.top + (y - dest.top) * src.height() / dest.height();
+        for (int x = dest.left; x < dest.right; ++x) {
+            const int sx = src.left + (x - dest.left) * src.width() / dest.width();
+            if (source.contains(sx, sy)) bitmap_.SetPixel(x, y, source.at(sx, sy));
+        }
+    }
+}
+
+void TCanvas::TextOut(int x, int y, std::string_view text, const GlyphRenderer& glyphs) {
+    if (text.empty()) return;
+    const GlyphRun run = glyphs.Render(state_.font, text);
+    if (state_.brush.style != TBrushStyle::bsClear) FillRect({x, y, x + run.width, y + run.height});
+    for (int gy = 0; gy < run.height; ++gy)
+        for (int gx = 0; gx < run.width; ++gx)
+            if (run.ink[static_cast<std::size_t>(gy) * run.width + gx])
+                bitmap_.SetPixel(x + gx, y + gy, state_.font.color);
+}
+
+}  // namespace corvanth

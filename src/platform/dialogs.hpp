@@ -1,0 +1,89 @@
+#pragma once
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+
+#include "platform/font.hpp"
+#include "platform/tcolor.hpp"
+
+namespace corvanth {
+
+struct FileDialogOptions {
+    std::string filter;      // "description|mask"
+    std::string initialDir;  // where the dialog first opens
+    std::string defaultExt;  // appended to a name typed without an extension; empty for none
+};
+
+// What the editor asks of its host: modal dialogs, message boxes and the help viewer. The front end
+// implements it with real windows; tests answer from a script.
+class Platform {
+public:
+    virtual ~Platform() = default;
+    // Each returns the chosen value, or nothing when the user cancels.
+    virtual std::optional<std::string> RunOpenDialog(const FileDialogOptions& options) = 0;
+    virtual std::optional<std::string> RunSaveDialog(const FileDialogOptions& options) = 0;
+    virtual std::optional<TColor> RunColorDialog(TColor start) = 0;
+    virtual std::optional<TFont> RunFontDialog(const TFont& start) = 0;
+    // Modal box with an OK button and no icon.
+    virtual void MessageBox(std::string_view text, std::string_view caption) = 0;
+    virtual void HelpCommand(std::string_view helpFile, int command, int data) = 0;
+    virtual const GlyphRenderer& Glyphs() const = 0;
+};
+
+// Dialog components: they keep their settings and last answer between runs.
+class TOpenDialog {
+public:
+    TOpenDialog(Platform& platform, FileDialogOptions options) : platform_(platform), options_(std::move(options)) {}
+    bool Execute() {
+        auto name = platform_.RunOpenDialog(options_);
+        if (name) FileName = *name;
+        return name.has_value();
+    }
+    const FileDialogOptions& options() const { return options_; }
+    std::string FileName;
+
+protected:
+    Platform& platform_;
+    FileDialogOptions options_;
+};
+
+class TSaveDialog : public TOpenDialog {
+public:
+    using TOpenDialog::TOpenDialog;
+    bool Execute() {
+        auto name = platform_.RunSaveDialog(options_);
+        if (name) FileName = *name;
+        return name.has_value();
+    }
+};
+
+class TColorDialog {
+public:
+    explicit TColorDialog(Platform& platform) : platform_(platform) {}
+    bool Execute() {
+        auto c = platform_.RunColorDialog(Color);
+        if (c) Color = *c;
+        return c.has_value();
+    }
+    TColor Color = clBlack;
+
+private:
+    Platform& platform_;
+};
+
+class TFontDialog {
+public:
+    TFontDialog(Platform& platform, TFont font) : Font(std::move(font)), platform_(platform) {}
+    bool Execute() {
+        auto f = platform_.RunFontDialog(Font);
+        if (f) Font = *f;
+        return f.has_value();
+    }
+    TFont Font;
+
+private:
+    Platform& platform_;
+};
+
+}  // namespace corvanth

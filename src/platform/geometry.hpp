@@ -1,0 +1,36 @@
+#pragma once
+
+namespace corvanth {
+
+struct TPoint {
+    int x = 0;
+    int y = 0;
+    friend bool operator==(const TPoint&, const TPoint&) = default;
+};
+
+// (left, top, right, bottom); when filled, right and bottom are exclusive.
+struct TRect {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+    constexpr int width() const { return right - left; }
+    constexpr int height() const { return bottom - top; }
+    constexpr bool empty() const { return right <= left || bottom <= top; }
+    // Inclusive test, as the hit areas of the panels use it.
+    constexpr bool containsInclusive(int x, int y) const {
+        return x >= left && x <= right && y >= top && y <= bottom;
+    }
+    friend bool operator==(const TRect&, const TRect&) = default;
+};
+
+// A control's place on its form: Left, Top, Width, Height in client pixels.
+struct Bounds {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+    friend bool operator==(const Bounds&, const Bounds&) = default;
+};
+
+}  // namespace corvanth

@@ -1,0 +1,69 @@
+#pragma once
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/dialogs.hpp"
+
+namespace corvanth::testing {
+
+// Draws every character as a 3 by 5 block with a one-column gap, so text boxes have known sizes.
+class BlockGlyphs : public GlyphRenderer {
+public:
+    GlyphRun Render(const TFont&, std::string_view text) const override {
+        GlyphRun run{static_cast<int>(text.size()) * 4, 5, {}};
+        run.ink.assign(static_cast<std::size_t>(run.width) * run.height, 0);
+        for (std::size_t i = 0; i < text.size(); ++i)
+            for (int y = 0; y < 5; ++y)
+                for (int x = 0; x < 3; ++x) run.ink[static_cast<std::size_t>(y) * run.width + i * 4 + x] = 1;
+        return run;
+    }
+};
+
+// Answers dialogs from queues filled by the test, and records what was asked and shown.
+class ScriptedPlatform : public Platform {
+public:
+    std::deque<std::optional<std::string>> openAnswers, saveAnswers;
+    std::deque<std::optional<TColor>> colorAnswers;
+    std::deque<std::optional<TFont>> fontAnswers;
+    std::vector<FileDialogOptions> fileDialogsShown;
+    std::vector<TColor> colorDialogStarts;
+    struct Message {
+        std::string text, caption;
+    };
+    std::vector<Message> messages;
+    std::vector<std::string> helpFiles;
+
+    std::optional<std::string> RunOpenDialog(const FileDialogOptions& o) override {
+        fileDialogsShown.push_back(o);
+        return next(openAnswers);
+    }
+    std::optional<std::string> RunSaveDialog(const FileDialogOptions& o) override {
+        fileDialogsShown.push_back(o);
+        return next(saveAnswers);
+    }
+    std::optional<TColor> RunColorDialog(TColor start) override {
+        colorDialogStarts.push_back(start);
+        return next(colorAnswers);
+    }
+    std::optional<TFont> RunFontDialog(const TFont&) override { return next(fontAnswers); }
+    void MessageBox(std::string_view text, std::string_view caption) override {
+        messages.push_back({std::string(text), std::string(caption)});
+    }
+    void HelpCommand(std::string_view file, int, int) override { helpFiles.emplace_back(file); }
+    const GlyphRenderer& Glyphs() const override { return glyphs; }
+
+    BlockGlyphs glyphs;
+
+private:
+    template <class T>
+    static std::optional<T> next(std::deque<std::optional<T>>& q) {
+        if (q.empty()) return std::nullopt;  // an unscripted dialog is cancelled
+        auto v = q.front();
+        q.pop_front();
+        return v;
+    }
+};
+
+}  // namespace corvanth::testing
