@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Installs what the editor needs from Debian's archive: "run" for building and starting it,
+# "test" for that plus everything the tests, benchmarks and fuzzer use.
+set -euo pipefail
+profile=${1:-run}
+packages=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-dejavu-core)
+if [ "$profile" = test ]; then
+  packages+=(libgtest-dev libbenchmark-dev clang libclang-rt-14-dev xvfb openbox xdotool x11-apps x11-utils
+             imagemagick python3 python3-pil)
+fi
+as_root=()
+[ "$(id -u)" -eq 0 ] || as_root=(sudo)
+export DEBIAN_FRONTEND=noninteractive
+"${as_root[@]}" apt-get update -qq
+"${as_root[@]}" apt-get install -y -qq --no-install-recommends "${packages[@]}" >/dev/null
