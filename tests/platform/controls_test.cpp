@@ -1,0 +1,70 @@
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <string>
+#include <vector>
+
+#include "platform/controls.hpp"
+#include "platform/numeric.hpp"
+
+namespace corvanth {
+namespace {
+
+TEST(TrackBar, ClampsAndReportsOnlyRealChanges) {
+    TTrackBar bar;
+    bar.Min = 1;
+    bar.Max = 8;
+    std::vector<int> seen;
+    bar.OnChange = [&] { seen.push_back(bar.Position()); };
+    for (int v : {5, 5, 99, 8, -3, 1, 0}) bar.SetPosition(v);
+    EXPECT_EQ(seen, (std::vector<int>{5, 8, 1}));
+}
+
+TEST(Edit, ReportsEverySetEvenToTheSameText) {
+    TEdit edit;
+    int calls = 0;
+    edit.OnChange = [&] { ++calls; };
+    edit.SetTextBuf("12");
+    edit.SetTextBuf("12");
+    EXPECT_EQ(calls, 2);
+    EXPECT_EQ(edit.GetTextLen(), 2);
+}
+
+// An edit and a slider that rewrite each other end after one round, because the slider stays quiet
+// when its position does not change.
+TEST(Controls, NestedCascadeEnds) {
+    TTrackBar bar;
+    bar.Max = 255;
+    TEdit edit;
+    int depth = 0, maxDepth = 0;
+    bar.OnChange = [&] {
+        ++depth;
+        maxDepth = std::max(maxDepth, depth);
+        edit.SetTextBuf(itoa(bar.Position()));
+        --depth;
+    };
+    edit.OnChange = [&] {
+        ++depth;
+        maxDepth = std::max(maxDepth, depth);
+        bar.SetPosition(atol(edit.Text()));
+        --depth;
+    };
+    edit.SetTextBuf("300");
+    EXPECT_EQ(bar.Position(), 255);
+    EXPECT_EQ(edit.Text(), "255");
+    EXPECT_EQ(maxDepth, 3);
+}
+
+TEST(Numeric, AtolTakesTheLeadingNumber) {
+    const std::pair<const char*, int> cases[] = {
+        {"", 0},           {"abc", 0},       {"  42", 42},       {"\t-5", -5},         {"+7x", 7},
+        {"12abc", 12},     {"1 2", 1},       {"- 3", 0},         {"007", 7},           {"2147483647", INT_MAX},
+        {"99999999999999999999", INT_MAX},   {"-99999999999999999999", INT_MIN},    {"-2147483648", INT_MIN},
+    };
+    for (auto [text, value] : cases) EXPECT_EQ(atol(text), value) << '"' << text << '"';
+    EXPECT_EQ(itoa(-17), "-17");
+    EXPECT_EQ(itoa(255), "255");
+}
+
+}  // namespace
+}  // namespace corvanth
