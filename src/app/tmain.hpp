@@ -4,13 +4,13 @@
 #include <vector>
 
 #include "app/editor_state.hpp"
+#include "fileio/tga_load_result.hpp"
 #include "platform/controls.hpp"
 #include "platform/dialogs.hpp"
 
 namespace corvanth {
 
 enum class TMouseButton { mbLeft, mbRight, mbMiddle };
-enum class TgaLoadResult { Loaded, WrongSize, WrongDepth };
 
 // The main form: every component of the window and every command as a handler.
 class TMain {

@@ -1,13 +1,90 @@
-#include "app/tmain.hpp"
+#include <string_view>
 
-// File commands: filled in with the file work.
+#include "app/tmain.hpp"
+#include "fileio/file_name.hpp"
+#include "fileio/file_read.hpp"
+#include "fileio/safe_write.hpp"
+#include "fileio/tga_decode.hpp"
+#include "fileio/tga_encode.hpp"
+#include "fileio/tga_layout.hpp"
+
+// File commands: the TGA image of the planes, and Open, Save and Save As.
 namespace corvanth {
 
-std::vector<std::uint8_t> TMain::EncodeTga() { return {}; }
-TgaLoadResult TMain::DecodeTga(std::span<const std::uint8_t>) { return TgaLoadResult::WrongSize; }
-bool TMain::WriteTgaFile(const std::string&) { return false; }
-void TMain::Open1Click() { RedrawView(); }
-void TMain::Save1Click() {}
-void TMain::SaveAs1Click() {}
+namespace {
+constexpr std::string_view kErrorCaption = "Error Message";
+constexpr std::string_view kNotSquare = "Error: Image not 64x64 pixels.";
+constexpr std::string_view kNotDepth = "Error: Image not in 24-bit or 32-bit.";
+constexpr std::string_view kIoError = "Error: File I/O Error.";
+}  // namespace
+
+std::vector<std::uint8_t> TMain::EncodeTga() {
+    return EncodeTgaImage(imgRGB.GetCanvas().bitmap(), imgA.GetCanvas().bitmap());
+}
+
+TgaLoadResult TMain::DecodeTga(std::span<const std::uint8_t> bytes) {
+    const TgaPixels image = DecodeTgaImage(bytes);
+    if (image.result != TgaLoadResult::Loaded) return image.result;
+    // A 24-bit file has no alpha: clearing first leaves the alpha plane black, and empties the file name.
+    if (image.depth == 24) ClearImage();
+    Bitmap& rgb = imgRGB.GetCanvas().bitmap();
+    Bitmap& alpha = imgA.GetCanvas().bitmap();
+    for (int y = 0; y < kTgaSide; ++y) {
+        for (int x = 0; x < kTgaSide; ++x) {
+            const auto at = static_cast<std::size_t>(y * kTgaSide + x);
+            rgb.SetPixel(x, y, image.rgb[at]);
+            if (image.depth == 32) alpha.SetPixel(x, y, Grey(image.alpha[at]));
+        }
+    }
+    return TgaLoadResult::Loaded;
+}
+
+bool TMain::WriteTgaFile(const std::string& name) {
+    const std::vector<std::uint8_t> bytes = EncodeTga();
+    if (SafeWriteFile(name, bytes)) return true;
+    platform.MessageBox(kIoError, kErrorCaption);
+    return false;
+}
+
+void TMain::Open1Click() {
+    if (oOpenDialog.Execute()) {
+        const auto bytes = ReadFileBytes(oOpenDialog.FileName, kMaxTgaFileBytes);
+        if (!bytes) {
+            platform.MessageBox(kIoError, kErrorCaption);
+        } else {
+            switch (DecodeTga(*bytes)) {
+                case TgaLoadResult::Loaded:
+                    state.FileName.clear();
+                    break;
+                case TgaLoadResult::WrongSize:
+                    platform.MessageBox(kNotSquare, kErrorCaption);
+                    break;
+                case TgaLoadResult::WrongDepth:
+                    platform.MessageBox(kNotDepth, kErrorCaption);
+                    break;
+                case TgaLoadResult::CorruptData:
+                    platform.MessageBox(kIoError, kErrorCaption);
+                    break;
+            }
+        }
+    }
+    RedrawView();
+}
+
+void TMain::SaveAs1Click() {
+    if (!sSaveDialog.Execute()) return;
+    const std::string name = WithDefaultExtension(sSaveDialog.FileName, sSaveDialog.options().defaultExt);
+    WriteTgaFile(name);
+    // Recorded whatever the outcome, so a failed save is retried under the same name.
+    state.FileName = name;
+}
+
+void TMain::Save1Click() {
+    if (state.FileName.empty()) {
+        SaveAs1Click();
+        return;
+    }
+    WriteTgaFile(state.FileName);
+}
 
 }  // namespace corvanth
