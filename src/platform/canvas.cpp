@@ -43,8 +43,14 @@ void TCanvas::FrameRect(const TRect& r) {
 }
 
 void TCanvas::LineTo(int x, int y) {
-    // Bresenham from the current point; the end point itself is left out.
     int cx = state_.penPos.x, cy = state_.penPos.y;
+    state_.penPos = {x, y};
+    if (cy == y && y >= 0 && y < bitmap_.height()) {  // horizontal: the grid draws 64 of these
+        const int from = cx < x ? cx : x + 1, to = cx < x ? x : cx + 1;
+        for (int px = std::max(from, 0); px < std::min(to, bitmap_.width()); ++px) bitmap_.at(px, y) = state_.pen.color;
+        return;
+    }
+    // Bresenham from the current point; the end point itself is left out.
     const int dx = std::abs(x - cx), dy = -std::abs(y - cy);
     const int sx = cx < x ? 1 : -1, sy = cy < y ? 1 : -1;
     int err = dx + dy;
@@ -60,7 +66,6 @@ void TCanvas::LineTo(int x, int y) {
             cy += sy;
         }
     }
-    state_.penPos = {x, y};
 }
 
 void TCanvas::Ellipse(int x1, int y1, int x2, int y2) {
@@ -118,10 +123,20 @@ void TCanvas::StretchDraw(const TRect& dest, const Bitmap& source) {
     if (dest.empty() || source.empty()) return;
     const int left = std::max(dest.left, 0), right = std::min(dest.right, bitmap_.width());
     const int top = std::max(dest.top, 0), bottom = std::min(dest.bottom, bitmap_.height());
+    if (left >= right || top >= bottom) return;
+    std::vector<int> column(static_cast<std::size_t>(right - left));
+    for (int x = left; x < right; ++x) column[x - left] = (x - dest.left) * source.width() / dest.width();
+    int lastRow = -1;
     for (int y = top; y < bottom; ++y) {
         const int sy = (y - dest.top) * source.height() / dest.height();
-        for (int x = left; x < right; ++x)
-            bitmap_.at(x, y) = source.at((x - dest.left) * source.width() / dest.width(), sy);
+        auto row = bitmap_.pixels().subspan(static_cast<std::size_t>(y) * bitmap_.width() + left, column.size());
+        if (sy == lastRow) {  // a repeated source row: copy the row just drawn
+            auto previous = bitmap_.pixels().subspan(row.data() - bitmap_.pixels().data() - bitmap_.width(), row.size());
+            std::copy(previous.begin(), previous.end(), row.begin());
+            continue;
+        }
+        for (std::size_t i = 0; i < column.size(); ++i) row[i] = source.at(column[i], sy);
+        lastRow = sy;
     }
 }
 
