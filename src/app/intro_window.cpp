@@ -7,6 +7,8 @@ TfrmIntro::TfrmIntro() {
     Image1.bounds = {0, 0, 383, 233};
 }
 
-TfrmIntro& IntroWindows::Create() { return *windows_.emplace_back(std::make_unique<TfrmIntro>()); }
+TfrmIntro& IntroWindows::Create() {
+    return *windows_.emplace_back(std::make_unique<TfrmIntro>());
+}
 
 }  // namespace corvanth

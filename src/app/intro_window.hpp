@@ -8,7 +8,7 @@ namespace corvanth {
 
 // The borderless splash window that stays on top until it is clicked.
 class TfrmIntro {
-public:
+  public:
     TfrmIntro();
     TImage Image1;
     Bounds client{0, 0, 381, 232};
@@ -19,12 +19,12 @@ public:
 
 // Every intro window ever opened; they stay in memory until the program ends.
 class IntroWindows {
-public:
+  public:
     TfrmIntro& Create();
     TfrmIntro* frmIntro() const { return windows_.empty() ? nullptr : windows_.back().get(); }
     const std::vector<std::unique_ptr<TfrmIntro>>& all() const { return windows_; }
 
-private:
+  private:
     std::vector<std::unique_ptr<TfrmIntro>> windows_;
 };
 

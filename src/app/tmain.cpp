@@ -165,7 +165,8 @@ void TMain::mniGridClick() {
 void TMain::showChannelControls(bool alpha) {
     using Row = std::initializer_list<TControl*>;
     for (TControl* c : Row{&trbA, &edtA, &lblA}) c->SetVisible(alpha);
-    for (TControl* c : Row{&trbR, &trbG, &trbB, &edtR, &edtG, &edtB, &lblR, &lblG, &lblB}) c->SetVisible(!alpha);
+    for (TControl* c : Row{&trbR, &trbG, &trbB, &edtR, &edtG, &edtB, &lblR, &lblG, &lblB})
+        c->SetVisible(!alpha);
     RedrawView();
     DrawSwatches();
 }

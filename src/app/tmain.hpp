@@ -14,8 +14,8 @@ enum class TMouseButton { mbLeft, mbRight, mbMiddle };
 
 // The main form: every component of the window and every command as a handler.
 class TMain {
-public:
-    explicit TMain(Platform& platform);
+  public:
+    explicit TMain(Platform& host);
     TMain(const TMain&) = delete;
     TMain& operator=(const TMain&) = delete;
 
@@ -118,7 +118,7 @@ public:
     void edtTextKeyDown(int key);
     void edtTextKeyUp(int key);
 
-private:
+  private:
     void placeComponents();
     void bindHandlers();
     void showChannelControls(bool alpha);

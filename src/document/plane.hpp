@@ -9,7 +9,9 @@ inline constexpr int kViewScale = 4;
 inline constexpr int kViewSize = kPlaneSize * kViewScale;
 
 // View pixel to plane pixel; truncates toward zero, so -3..-1 still land on 0.
-constexpr int ViewToPlane(int v) { return v / kViewScale; }
+constexpr int ViewToPlane(int v) {
+    return v / kViewScale;
+}
 
 // The whole view from the plane, then the grid lines on every fourth column and row when asked.
 void RedrawView(TCanvas view, const Bitmap& plane, bool grid);

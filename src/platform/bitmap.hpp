@@ -9,7 +9,7 @@ namespace corvanth {
 
 // A block of TColor pixels, row by row from the top. Reads and writes outside it are dropped.
 class Bitmap {
-public:
+  public:
     Bitmap() = default;
     Bitmap(int width, int height, TColor fill = clBlack);
 
@@ -31,7 +31,7 @@ public:
 
     friend bool operator==(const Bitmap&, const Bitmap&) = default;
 
-private:
+  private:
     std::size_t index(int x, int y) const { return static_cast<std::size_t>(y) * width_ + x; }
     int width_ = 0;
     int height_ = 0;

@@ -47,7 +47,8 @@ void TCanvas::LineTo(int x, int y) {
     state_.penPos = {x, y};
     if (cy == y && y >= 0 && y < bitmap_.height()) {  // horizontal: the grid draws 64 of these
         const int from = cx < x ? cx : x + 1, to = cx < x ? x : cx + 1;
-        for (int px = std::max(from, 0); px < std::min(to, bitmap_.width()); ++px) bitmap_.at(px, y) = state_.pen.color;
+        for (int px = std::max(from, 0); px < std::min(to, bitmap_.width()); ++px)
+            bitmap_.at(px, y) = state_.pen.color;
         return;
     }
     // Bresenham from the current point; the end point itself is left out.
@@ -84,7 +85,8 @@ void TCanvas::Ellipse(int x1, int y1, int x2, int y2) {
     for (int y = top; y < bottom; ++y) {
         for (int x = left; x < right; ++x) {
             if (!inside(x, y)) continue;
-            const bool edge = !inside(x - 1, y) || !inside(x + 1, y) || !inside(x, y - 1) || !inside(x, y + 1);
+            const bool edge =
+                !inside(x - 1, y) || !inside(x + 1, y) || !inside(x, y - 1) || !inside(x, y + 1);
             if (edge)
                 bitmap_.at(x, y) = state_.pen.color;
             else if (brushCovers(x, y))
@@ -129,9 +131,11 @@ void TCanvas::StretchDraw(const TRect& dest, const Bitmap& source) {
     int lastRow = -1;
     for (int y = top; y < bottom; ++y) {
         const int sy = (y - dest.top) * source.height() / dest.height();
-        auto row = bitmap_.pixels().subspan(static_cast<std::size_t>(y) * bitmap_.width() + left, column.size());
+        auto row =
+            bitmap_.pixels().subspan(static_cast<std::size_t>(y) * bitmap_.width() + left, column.size());
         if (sy == lastRow) {  // a repeated source row: copy the row just drawn
-            auto previous = bitmap_.pixels().subspan(row.data() - bitmap_.pixels().data() - bitmap_.width(), row.size());
+            auto previous =
+                bitmap_.pixels().subspan(row.data() - bitmap_.pixels().data() - bitmap_.width(), row.size());
             std::copy(previous.begin(), previous.end(), row.begin());
             continue;
         }

@@ -28,7 +28,7 @@ struct CanvasState {
 
 // Drawing operations on a bitmap, with the image's persistent canvas state.
 class TCanvas {
-public:
+  public:
     TCanvas(Bitmap& bitmap, CanvasState& state) : bitmap_(bitmap), state_(state) {}
 
     TPen& Pen() { return state_.pen; }
@@ -62,7 +62,7 @@ public:
     // One line, top-left at (x, y), glyphs in the font colour over a box in the brush colour.
     void TextOut(int x, int y, std::string_view text, const GlyphRenderer& glyphs);
 
-private:
+  private:
     bool brushCovers(int x, int y) const;
     Bitmap& bitmap_;
     CanvasState& state_;

@@ -40,7 +40,7 @@ struct TTrackBar : TControl {
         if (OnChange) OnChange();
     }
 
-private:
+  private:
     int position_ = 0;
 };
 
@@ -54,7 +54,7 @@ struct TEdit : TControl {
         if (OnChange) OnChange();
     }
 
-private:
+  private:
     std::string text_;
 };
 

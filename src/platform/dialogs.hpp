@@ -18,7 +18,7 @@ struct FileDialogOptions {
 // What the editor asks of its host: modal dialogs, message boxes and the help viewer. The front end
 // implements it with real windows; tests answer from a script.
 class Platform {
-public:
+  public:
     virtual ~Platform() = default;
     // Each returns the chosen value, or nothing when the user cancels.
     virtual std::optional<std::string> RunOpenDialog(const FileDialogOptions& options) = 0;
@@ -33,8 +33,9 @@ public:
 
 // Dialog components: they keep their settings and last answer between runs.
 class TOpenDialog {
-public:
-    TOpenDialog(Platform& platform, FileDialogOptions options) : platform_(platform), options_(std::move(options)) {}
+  public:
+    TOpenDialog(Platform& platform, FileDialogOptions options)
+        : platform_(platform), options_(std::move(options)) {}
     bool Execute() {
         auto name = platform_.RunOpenDialog(options_);
         if (name) FileName = *name;
@@ -43,13 +44,13 @@ public:
     const FileDialogOptions& options() const { return options_; }
     std::string FileName;
 
-protected:
+  protected:
     Platform& platform_;
     FileDialogOptions options_;
 };
 
 class TSaveDialog : public TOpenDialog {
-public:
+  public:
     using TOpenDialog::TOpenDialog;
     bool Execute() {
         auto name = platform_.RunSaveDialog(options_);
@@ -59,7 +60,7 @@ public:
 };
 
 class TColorDialog {
-public:
+  public:
     explicit TColorDialog(Platform& platform) : platform_(platform) {}
     bool Execute() {
         auto c = platform_.RunColorDialog(Color);
@@ -68,12 +69,12 @@ public:
     }
     TColor Color = clBlack;
 
-private:
+  private:
     Platform& platform_;
 };
 
 class TFontDialog {
-public:
+  public:
     TFontDialog(Platform& platform, TFont font) : Font(std::move(font)), platform_(platform) {}
     bool Execute() {
         auto f = platform_.RunFontDialog(Font);
@@ -82,7 +83,7 @@ public:
     }
     TFont Font;
 
-private:
+  private:
     Platform& platform_;
 };
 

@@ -28,7 +28,7 @@ struct GlyphRun {
 
 // Draws text without smoothing; the front end provides the real one.
 class GlyphRenderer {
-public:
+  public:
     virtual ~GlyphRenderer() = default;
     virtual GlyphRun Render(const TFont& font, std::string_view text) const = 0;
 };

@@ -6,11 +6,15 @@
 
 namespace corvanth {
 
-std::string itoa(int value) { return std::to_string(value); }
+std::string itoa(int value) {
+    return std::to_string(value);
+}
 
 int atol(std::string_view text) {
     std::size_t i = 0;
-    auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f'; };
+    auto blank = [](char c) {
+        return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
+    };
     while (i < text.size() && blank(text[i])) ++i;
     bool negative = false;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';

@@ -1,15 +1,16 @@
+#include "platform/canvas.hpp"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <string>
 
-#include "platform/canvas.hpp"
 #include "scripted_platform.hpp"
 
 namespace corvanth {
 namespace {
 
-constexpr TColor kInk = 0x0000FF;   // red
+constexpr TColor kInk = 0x0000FF;  // red
 constexpr TColor kPaper = 0xFFFFFF;
 
 // '#' where the pixel is kInk, '.' elsewhere; one line per row.
@@ -34,7 +35,8 @@ struct Fixture {
 
 TEST(Canvas, WritesOutsideAreDropped) {
     Fixture f(4, 4);
-    for (auto [x, y] : {std::pair{-1, 0}, {0, -1}, {4, 0}, {0, 4}, {-100, 100}}) f.canvas.SetPixel(x, y, kInk);
+    for (auto [x, y] : {std::pair{-1, 0}, {0, -1}, {4, 0}, {0, 4}, {-100, 100}})
+        f.canvas.SetPixel(x, y, kInk);
     EXPECT_EQ(f.bitmap, Bitmap(4, 4, kPaper));
     EXPECT_EQ(f.canvas.GetPixel(4, 0), clBlack);
 }

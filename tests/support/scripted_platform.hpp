@@ -10,7 +10,7 @@ namespace corvanth::testing {
 
 // Draws every character as a 3 by 5 block with a one-column gap, so text boxes have known sizes.
 class BlockGlyphs : public GlyphRenderer {
-public:
+  public:
     GlyphRun Render(const TFont&, std::string_view text) const override {
         GlyphRun run{static_cast<int>(text.size()) * 4, 5, {}};
         run.ink.assign(static_cast<std::size_t>(run.width) * run.height, 0);
@@ -23,7 +23,7 @@ public:
 
 // Answers dialogs from queues filled by the test, and records what was asked and shown.
 class ScriptedPlatform : public Platform {
-public:
+  public:
     std::deque<std::optional<std::string>> openAnswers, saveAnswers;
     std::deque<std::optional<TColor>> colorAnswers;
     std::deque<std::optional<TFont>> fontAnswers;
@@ -56,7 +56,7 @@ public:
 
     BlockGlyphs glyphs;
 
-private:
+  private:
     template <class T>
     static std::optional<T> next(std::deque<std::optional<T>>& q) {
         if (q.empty()) return std::nullopt;  // an unscripted dialog is cancelled
