@@ -1,0 +1,85 @@
+#include "qt/bitmap_view.hpp"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <cmath>
+#include <optional>
+
+#include "qt/qt_colors.hpp"
+
+namespace corvanth::qt {
+
+namespace {
+
+std::optional<TMouseButton> ToMouseButton(Qt::MouseButton b) {
+    switch (b) {
+        case Qt::LeftButton:
+            return TMouseButton::mbLeft;
+        case Qt::RightButton:
+            return TMouseButton::mbRight;
+        case Qt::MiddleButton:
+            return TMouseButton::mbMiddle;
+        default:
+            return std::nullopt;
+    }
+}
+
+// Floor, not truncation: a pointer just left of the widget is at -1, not 0.
+int Pixel(qreal v) {
+    return static_cast<int>(std::floor(v));
+}
+
+}  // namespace
+
+BitmapView::BitmapView(TImage& model, QWidget* parent, bool keyTransparent)
+    : QWidget(parent), model_(model), keyTransparent_(keyTransparent) {
+    setObjectName(QString::fromStdString(model.Name));
+    setGeometry(model.bounds.left, model.bounds.top, model.bounds.width, model.bounds.height);
+    setFocusPolicy(Qt::NoFocus);
+    if (keyTransparent) setAttribute(Qt::WA_TransparentForMouseEvents);
+    sync();
+}
+
+void BitmapView::sync() {
+    if (model_.Picture != shown_ || image_.isNull()) {
+        shown_ = model_.Picture;
+        image_ = ToQImage(shown_, keyTransparent_);
+        update();
+    }
+    if (isVisibleTo(parentWidget()) != model_.Visible) setVisible(model_.Visible);
+}
+
+void BitmapView::paintEvent(QPaintEvent*) {
+    if (shown_.empty()) return;
+    QPainter painter(this);
+    painter.drawImage(0, 0, image_);
+}
+
+void BitmapView::mousePressEvent(QMouseEvent* e) {
+    clickArmed_ = e->button() == Qt::LeftButton;
+    const auto button = ToMouseButton(e->button());
+    if (button && onPress) onPress(*button, Pixel(e->position().x()), Pixel(e->position().y()));
+}
+
+void BitmapView::mouseMoveEvent(QMouseEvent* e) {
+    if (onMove) onMove(Pixel(e->position().x()), Pixel(e->position().y()));
+}
+
+void BitmapView::mouseReleaseEvent(QMouseEvent* e) {
+    const int x = Pixel(e->position().x()), y = Pixel(e->position().y());
+    const auto button = ToMouseButton(e->button());
+    if (button && onRelease) onRelease(*button, x, y);
+    if (e->button() == Qt::LeftButton && clickArmed_) {
+        clickArmed_ = false;
+        if (rect().contains(x, y) && onClick) onClick();
+    }
+}
+
+// Qt replaces the second press of a double click with this event. The double-click handler runs
+// first, then the second press, as the form's own platform delivers them.
+void BitmapView::mouseDoubleClickEvent(QMouseEvent* e) {
+    if (e->button() == Qt::LeftButton && onDoubleClick) onDoubleClick();
+    mousePressEvent(e);
+}
+
+}  // namespace corvanth::qt

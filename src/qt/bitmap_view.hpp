@@ -1,0 +1,41 @@
+#pragma once
+#include <QImage>
+#include <QWidget>
+#include <functional>
+
+#include "app/tmain.hpp"
+#include "platform/controls.hpp"
+
+namespace corvanth::qt {
+
+// Shows an image control's picture 1:1 and passes its mouse events on in widget pixels.
+class BitmapView : public QWidget {
+    Q_OBJECT
+  public:
+    BitmapView(TImage& model, QWidget* parent, bool keyTransparent = false);
+
+    std::function<void(TMouseButton, int, int)> onPress, onRelease;
+    std::function<void(int, int)> onMove;
+    std::function<void()> onClick, onDoubleClick;
+
+    // Copies the picture and the visibility from the model; repaints only when the picture changed.
+    void sync();
+    const QImage& image() const { return image_; }
+    TImage& model() const { return model_; }
+
+  protected:
+    void paintEvent(QPaintEvent*) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
+
+  private:
+    TImage& model_;
+    bool keyTransparent_;
+    Bitmap shown_;
+    QImage image_;
+    bool clickArmed_ = false;
+};
+
+}  // namespace corvanth::qt

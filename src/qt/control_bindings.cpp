@@ -1,0 +1,101 @@
+#include "qt/control_bindings.hpp"
+
+#include <QKeyEvent>
+#include <QSignalBlocker>
+
+#include "qt/key_codes.hpp"
+
+namespace corvanth::qt {
+
+namespace {
+
+void Place(QWidget& w, const TControl& model) {
+    w.setObjectName(QString::fromStdString(model.Name));
+    w.setGeometry(model.bounds.left, model.bounds.top, model.bounds.width, model.bounds.height);
+}
+
+void SyncVisible(QWidget& w, const TControl& model) {
+    if (w.isVisibleTo(w.parentWidget()) != model.Visible) w.setVisible(model.Visible);
+}
+
+}  // namespace
+
+TrackBarBinding::TrackBarBinding(TTrackBar& model, QWidget* parent, std::function<void()> afterInput)
+    : QSlider(Qt::Horizontal, parent), model_(model) {
+    Place(*this, model);
+    setTickPosition(QSlider::TicksBelow);
+    setTickInterval(1);
+    setPageStep(2);
+    sync();
+    connect(this, &QSlider::valueChanged, this, [this, afterInput](int value) {
+        model_.SetPosition(value);
+        afterInput();
+    });
+}
+
+void TrackBarBinding::sync() {
+    const QSignalBlocker block(this);
+    if (minimum() != model_.Min || maximum() != model_.Max) setRange(model_.Min, model_.Max);
+    if (value() != model_.Position()) setValue(model_.Position());
+    SyncVisible(*this, model_);
+}
+
+EditBinding::EditBinding(TEdit& model, QWidget* parent, std::function<void()> afterInput)
+    : QLineEdit(parent), model_(model) {
+    Place(*this, model);
+    setTextMargins(0, 0, 0, 0);
+    sync();
+    connect(this, &QLineEdit::textEdited, this, [this, afterInput](const QString& text) {
+        model_.SetTextBuf(text.toStdString());
+        afterInput();
+    });
+}
+
+void EditBinding::sync() {
+    const QSignalBlocker block(this);
+    const QString text = QString::fromStdString(model_.Text());
+    if (this->text() != text) setText(text);
+    SyncVisible(*this, model_);
+}
+
+void EditBinding::keyPressEvent(QKeyEvent* e) {
+    if (onKeyDown) onKeyDown(VirtualKeyCode(*e));
+    QLineEdit::keyPressEvent(e);
+}
+
+void EditBinding::keyReleaseEvent(QKeyEvent* e) {
+    QLineEdit::keyReleaseEvent(e);
+    if (onKeyUp && !e->isAutoRepeat()) onKeyUp(VirtualKeyCode(*e));
+}
+
+LabelBinding::LabelBinding(TLabel& model, QWidget* parent) : QLabel(parent), model_(model) {
+    Place(*this, model);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    sync();
+}
+
+void LabelBinding::sync() {
+    const QString text = QString::fromStdString(model_.Caption);
+    if (this->text() != text) setText(text);
+    SyncVisible(*this, model_);
+}
+
+CheckBoxBinding::CheckBoxBinding(TCheckBox& model, QWidget* parent, std::function<void()> afterInput)
+    : QCheckBox(parent), model_(model) {
+    Place(*this, model);
+    sync();
+    connect(this, &QCheckBox::toggled, this, [this, afterInput](bool checked) {
+        model_.Checked = checked;
+        afterInput();
+    });
+}
+
+void CheckBoxBinding::sync() {
+    const QSignalBlocker block(this);
+    const QString text = QString::fromStdString(model_.Caption);
+    if (this->text() != text) setText(text);
+    if (isChecked() != model_.Checked) setChecked(model_.Checked);
+    SyncVisible(*this, model_);
+}
+
+}  // namespace corvanth::qt

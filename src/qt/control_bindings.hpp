@@ -1,0 +1,62 @@
+#pragma once
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSlider>
+#include <functional>
+
+#include "platform/controls.hpp"
+
+namespace corvanth::qt {
+
+// Each binding owns one widget for one model control. User input goes widget -> model once; sync()
+// copies the model back under a signal blocker so that program-side updates never re-enter.
+// afterInput runs once the model has taken the user's input (the window syncs everything there).
+
+class TrackBarBinding : public QSlider {
+    Q_OBJECT
+  public:
+    TrackBarBinding(TTrackBar& model, QWidget* parent, std::function<void()> afterInput);
+    void sync();
+
+  private:
+    TTrackBar& model_;
+};
+
+class EditBinding : public QLineEdit {
+    Q_OBJECT
+  public:
+    EditBinding(TEdit& model, QWidget* parent, std::function<void()> afterInput);
+    // Key codes go to these before the box handles a press and after it handles a release.
+    std::function<void(int)> onKeyDown, onKeyUp;
+    void sync();
+
+  protected:
+    void keyPressEvent(QKeyEvent* e) override;
+    void keyReleaseEvent(QKeyEvent* e) override;
+
+  private:
+    TEdit& model_;
+};
+
+class LabelBinding : public QLabel {
+    Q_OBJECT
+  public:
+    LabelBinding(TLabel& model, QWidget* parent);
+    void sync();
+
+  private:
+    TLabel& model_;
+};
+
+class CheckBoxBinding : public QCheckBox {
+    Q_OBJECT
+  public:
+    CheckBoxBinding(TCheckBox& model, QWidget* parent, std::function<void()> afterInput);
+    void sync();
+
+  private:
+    TCheckBox& model_;
+};
+
+}  // namespace corvanth::qt

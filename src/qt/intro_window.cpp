@@ -1,0 +1,34 @@
+#include "qt/intro_window.hpp"
+
+#include "app/artwork.hpp"
+#include "qt/bitmap_view.hpp"
+#include "qt/window_setup.hpp"
+
+namespace corvanth::qt {
+
+IntroWindow::IntroWindow(TfrmIntro& model)
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), model_(model) {
+    setObjectName("frmIntro");
+    setWindowTitle("frmIntro");
+    setFixedSize(model.client.width, model.client.height);
+    if (model.Image1.Picture.empty()) model.Image1.Picture = SplashPicture();
+    image_ = new BitmapView(model.Image1, this);
+    image_->onClick = [this] {
+        model_.FormClick();
+        sync();
+    };
+    CenterOnScreen(*this);
+}
+
+void IntroWindow::sync() {
+    image_->sync();
+    if (isVisible() != model_.Visible) setVisible(model_.Visible);
+}
+
+void IntroWindowSet::sync() {
+    for (std::size_t i = windows_.size(); i < model_.all().size(); ++i)
+        windows_.push_back(std::make_unique<IntroWindow>(*model_.all()[i]));
+    for (const auto& w : windows_) w->sync();
+}
+
+}  // namespace corvanth::qt

@@ -1,0 +1,28 @@
+#include <QApplication>
+
+#include "app/intro_window.hpp"
+#include "app/tmain.hpp"
+#include "qt/intro_window.hpp"
+#include "qt/main_window.hpp"
+#include "qt/qt_platform.hpp"
+#include "qt/window_setup.hpp"
+
+int main(int argc, char** argv) {
+    using namespace corvanth;
+    QApplication app(argc, argv);
+    qt::SetUpApplication(app);
+    qt::QtPlatform platform;
+    TMain form(platform);
+    qt::MainWindow window(form);
+    platform.setParentWindow(&window);
+
+    IntroWindows intros;
+    intros.Create();
+    qt::IntroWindowSet introWindows(intros);
+    window.afterHandler = [&introWindows] { introWindows.sync(); };
+
+    window.show();
+    introWindows.sync();
+    app.exec();
+    return 0;
+}

@@ -1,0 +1,161 @@
+#include "qt/main_window.hpp"
+
+#include <QLayout>
+#include <QMenuBar>
+#include <algorithm>
+#include <exception>
+
+#include "app/artwork.hpp"
+#include "qt/bitmap_view.hpp"
+#include "qt/control_bindings.hpp"
+#include "qt/window_setup.hpp"
+
+namespace corvanth::qt {
+
+namespace {
+
+constexpr int kClientWidth = 700;
+constexpr int kClientHeight = 353;
+
+void PaintWhiteOnBlack(QWidget& w) {
+    QPalette p = w.palette();
+    p.setColor(QPalette::WindowText, Qt::white);
+    p.setColor(QPalette::Window, Qt::black);
+    w.setPalette(p);
+}
+
+}  // namespace
+
+MainWindow::MainWindow(TMain& form)
+    : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                               Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      form_(form),
+      client_(new QWidget(this)) {
+    setObjectName("Main");
+    setWindowTitle("Corvanth Logo Editor");
+    setFont(WindowFont());
+    client_->setObjectName("client");
+    client_->setFixedSize(kClientWidth, kClientHeight);
+    client_->setAutoFillBackground(true);
+    PaintWhiteOnBlack(*client_);
+    setCentralWidget(client_);
+
+    menu_ = std::make_unique<MenuBinding>(
+        *menuBar(), *this, form_, [this](void (TMain::*handler)()) { run([&] { (form_.*handler)(); }); });
+    PaintDecorations(form_);
+    buildImages();
+    buildControls();
+    bindMouse();
+    setTabOrders();
+    // The window takes the size of its menu bar and client area, and keeps it.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    adjustSize();
+    CenterOnScreen(*this);
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::buildImages() {
+    // Decorations first, so the functional controls lie above them.
+    for (TImage* art :
+         {&form_.Image1, &form_.Image2, &form_.Image3, &form_.Image4, &form_.Image5, &form_.Image6})
+        views_.push_back(new BitmapView(*art, client_, true));
+    for (TImage* image : {&form_.imgToolbar, &form_.imgColors, &form_.imgMain, &form_.imgRGB, &form_.imgA,
+                          &form_.iOutImage, &form_.imgUndoRGB, &form_.imgUndoA})
+        views_.push_back(new BitmapView(*image, client_));
+}
+
+void MainWindow::buildControls() {
+    const auto input = [this] { run([] {}); };
+    for (TLabel* label : {&form_.lblBrushSize, &form_.lblR, &form_.lblG, &form_.lblB, &form_.lblA}) {
+        labels_.push_back(new LabelBinding(*label, client_));
+        PaintWhiteOnBlack(*labels_.back());
+    }
+    // The A label stands on the R row with a black background of its own.
+    labels_.back()->setAutoFillBackground(true);
+
+    for (TEdit* edit :
+         {&form_.edtBrushSize, &form_.edtText, &form_.edtR, &form_.edtG, &form_.edtB, &form_.edtA}) {
+        auto* binding = new EditBinding(*edit, client_, input);
+        binding->setFont(EditFont());
+        binding->setStyleSheet(
+            "QLineEdit { border: 1px solid #5c5c5c; padding: 0px; margin: 0px; background: white; color: "
+            "black; }");
+        edits_.push_back(binding);
+    }
+    EditBinding* text = edits_[1];
+    text->onKeyDown = [this](int key) { run([&] { form_.edtTextKeyDown(key); }); };
+    text->onKeyUp = [this](int key) { run([&] { form_.edtTextKeyUp(key); }); };
+
+    for (TTrackBar* bar : {&form_.trbBrushSize, &form_.trbR, &form_.trbG, &form_.trbB, &form_.trbA})
+        trackBars_.push_back(new TrackBarBinding(*bar, client_, input));
+
+    checkBoxes_.push_back(new CheckBoxBinding(form_.chkFilled, client_, input));
+    PaintWhiteOnBlack(*checkBoxes_.back());
+}
+
+void MainWindow::bindMouse() {
+    BitmapView* toolbar = view(form_.imgToolbar);
+    toolbar->onPress = [this](TMouseButton b, int x, int y) {
+        run([&] { form_.imgToolbarMouseDown(b, x, y); });
+    };
+
+    BitmapView* colors = view(form_.imgColors);
+    colors->onPress = [this](TMouseButton b, int x, int y) {
+        run([&] { form_.imgColorsMouseDown(b, x, y); });
+    };
+    colors->onDoubleClick = [this] { run([&] { form_.imgColorsDblClick(); }); };
+
+    BitmapView* main = view(form_.imgMain);
+    main->setMouseTracking(true);  // hovering redraws the selection frame
+    main->onPress = [this](TMouseButton b, int x, int y) { run([&] { form_.imgMainMouseDown(b, x, y); }); };
+    main->onMove = [this](int x, int y) { run([&] { form_.imgMainMouseMove(x, y); }); };
+    main->onRelease = [this](TMouseButton b, int x, int y) { run([&] { form_.imgMainMouseUp(b, x, y); }); };
+
+    view(form_.imgRGB)->onClick = [this] { run([&] { form_.imgRGBClick(); }); };
+    view(form_.imgA)->onClick = [this] { run([&] { form_.imgAClick(); }); };
+}
+
+void MainWindow::setTabOrders() {
+    std::vector<std::pair<int, QWidget*>> order;
+    const auto add = [&](QWidget* w, const TControl& c) {
+        if (c.TabOrder >= 0) order.emplace_back(c.TabOrder, w);
+    };
+    const TControl* editModels[] = {&form_.edtBrushSize, &form_.edtText, &form_.edtR,
+                                    &form_.edtG,         &form_.edtB,    &form_.edtA};
+    const TControl* barModels[] = {&form_.trbBrushSize, &form_.trbR, &form_.trbG, &form_.trbB, &form_.trbA};
+    for (std::size_t i = 0; i < edits_.size(); ++i) add(edits_[i], *editModels[i]);
+    for (std::size_t i = 0; i < trackBars_.size(); ++i) add(trackBars_[i], *barModels[i]);
+    add(checkBoxes_[0], form_.chkFilled);
+    std::sort(order.begin(), order.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1].second, order[i].second);
+}
+
+BitmapView* MainWindow::view(const TImage& image) const {
+    for (BitmapView* v : views_)
+        if (&v->model() == &image) return v;
+    return nullptr;
+}
+
+void MainWindow::run(const std::function<void()>& handler) {
+    try {
+        handler();
+    } catch (const std::exception& e) {
+        // A failed handler is abandoned where it failed; the program goes on.
+        form_.platform.MessageBox(e.what(), "Corvanth Logo Editor");
+    }
+    syncAll();
+    if (afterHandler) afterHandler();
+}
+
+void MainWindow::syncAll() {
+    for (BitmapView* v : views_) v->sync();
+    for (auto* b : trackBars_) b->sync();
+    for (auto* e : edits_) e->sync();
+    for (auto* l : labels_) l->sync();
+    for (auto* c : checkBoxes_) c->sync();
+    menu_->sync();
+}
+
+}  // namespace corvanth::qt

@@ -1,0 +1,52 @@
+#pragma once
+#include <QMainWindow>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "app/tmain.hpp"
+#include "qt/menu_bar.hpp"
+
+namespace corvanth::qt {
+
+class BitmapView;
+class TrackBarBinding;
+class EditBinding;
+class LabelBinding;
+class CheckBoxBinding;
+
+// The main form's window: a fixed 700 by 353 black client area with every component at its place.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+  public:
+    explicit MainWindow(TMain& form);
+    ~MainWindow() override;
+
+    // Runs a handler of the form, then brings every widget in line with the model.
+    void run(const std::function<void()>& handler);
+    void syncAll();
+    // Called after every handler, for windows the form may have opened.
+    std::function<void()> afterHandler;
+
+    TMain& form() const { return form_; }
+    QWidget* client() const { return client_; }
+    BitmapView* view(const TImage& image) const;
+    QAction* menuAction(std::string_view name) const { return menu_->action(name); }
+
+  private:
+    void buildImages();
+    void buildControls();
+    void bindMouse();
+    void setTabOrders();
+
+    TMain& form_;
+    QWidget* client_;
+    std::vector<BitmapView*> views_;
+    std::vector<TrackBarBinding*> trackBars_;
+    std::vector<EditBinding*> edits_;
+    std::vector<LabelBinding*> labels_;
+    std::vector<CheckBoxBinding*> checkBoxes_;
+    std::unique_ptr<MenuBinding> menu_;
+};
+
+}  // namespace corvanth::qt

@@ -1,0 +1,25 @@
+#pragma once
+#include <QColor>
+#include <QImage>
+
+#include "platform/bitmap.hpp"
+#include "platform/tcolor.hpp"
+
+namespace corvanth::qt {
+
+// TColor keeps red in the low byte; QRgb keeps it in the third.
+constexpr QRgb ToQRgb(TColor c) {
+    return 0xFF000000u | Red(c) << 16 | Green(c) << 8 | Blue(c);
+}
+inline TColor FromQColor(const QColor& c) {
+    return RGB(c.red(), c.green(), c.blue());
+}
+inline QColor ToQColor(TColor c) {
+    return QColor(Red(c), Green(c), Blue(c));
+}
+
+// A 1:1 copy of the bitmap. With keyTransparent the colour of the bottom-left pixel becomes
+// see-through, as transparent images show their pictures.
+QImage ToQImage(const Bitmap& bitmap, bool keyTransparent = false);
+
+}  // namespace corvanth::qt
