@@ -1,12 +1,10 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <csignal>
-
+#include "file_size_cap.hpp"
 #include "fileio/file_name.hpp"
 #include "fileio/file_read.hpp"
 #include "fileio/safe_write.hpp"
@@ -31,26 +29,6 @@ std::vector<std::string> Entries(const fs::path& folder) {
     std::sort(names.begin(), names.end());
     return names;
 }
-
-// Caps the size of any file this process writes, so a save fails part-way like on a full disk.
-class FileSizeCap {
-  public:
-    explicit FileSizeCap(rlim_t bytes) {
-        ::getrlimit(RLIMIT_FSIZE, &old_);
-        oldSignal_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit cap = old_;
-        cap.rlim_cur = bytes;
-        ::setrlimit(RLIMIT_FSIZE, &cap);
-    }
-    ~FileSizeCap() {
-        ::setrlimit(RLIMIT_FSIZE, &old_);
-        std::signal(SIGXFSZ, oldSignal_);
-    }
-
-  private:
-    rlimit old_{};
-    void (*oldSignal_)(int);
-};
 
 TEST(ReadFileBytes, ReadsARegularFileExactly) {
     TempDir dir;
@@ -116,7 +94,7 @@ TEST(SafeWriteFile, FailuresLeaveTheOldFileAndNoTemporary) {
     EXPECT_FALSE(SafeWriteFile(dir / "folder.tga/", kPayload)) << "a name ending in a slash";
     EXPECT_FALSE(SafeWriteFile("/proc/corvanth.tga", kPayload)) << "a folder even root cannot write to";
     {
-        const FileSizeCap cap(4);  // the disk fills up after four bytes
+        const testing::FileSizeCap cap(4);  // the disk fills up after four bytes
         EXPECT_FALSE(SafeWriteFile(old, Bytes(16402, 0x42)));
     }
     EXPECT_EQ(ReadBytes(old), kPayload);
