@@ -1,0 +1,43 @@
+"""Pillow's side of the interoperability tests.
+
+  png OUT MODE            the asymmetric source picture, MODE RGB or RGBA
+  tga SRC OUT [rle] [top] [id]
+                          SRC saved as TGA by Pillow: run-length encoded, top-left origin, with an image ID
+  dump SRC OUT            the pixels Pillow reads from SRC, as RGBA bytes row by row from the top
+"""
+import sys
+
+from PIL import Image
+
+
+def sample(mode):
+    # Red follows x, green follows y, alpha mixes both: flips and channel swaps all show.
+    image = Image.new("RGBA", (64, 64))
+    image.putdata([((4 * x + 1) & 255, (4 * y + 2) & 255, (200 - x - y) & 255, (3 * x + 5 * y + 7) & 255)
+                   for y in range(64) for x in range(64)])
+    return image.convert(mode)
+
+
+def main(argv):
+    command = argv[1]
+    if command == "png":
+        sample(argv[3]).save(argv[2])
+    elif command == "tga":
+        flags = set(argv[4:])
+        options = {}
+        if "rle" in flags:
+            options["compression"] = "tga_rle"
+        if "top" in flags:
+            options["orientation"] = 1
+        if "id" in flags:
+            options["id_section"] = b"Corvanth test logo"
+        Image.open(argv[2]).save(argv[3], **options)
+    elif command == "dump":
+        with open(argv[3], "wb") as out:
+            out.write(Image.open(argv[2]).convert("RGBA").tobytes())
+    else:
+        raise SystemExit("unknown command " + command)
+
+
+if __name__ == "__main__":
+    main(sys.argv)
