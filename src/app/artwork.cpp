@@ -1,20 +1,295 @@
 #include "app/artwork.hpp"
 
+#include <array>
+#include <cstdint>
+#include <initializer_list>
+#include <string_view>
+
 #include "app/tmain.hpp"
+#include "platform/geometry.hpp"
 
 namespace corvanth {
 
-void PaintDecorations(TMain& form) {
-    for (TImage* art : {&form.Image1, &form.Image2, &form.Image3, &form.Image4, &form.Image5, &form.Image6})
-        art->Picture = Bitmap(art->bounds.width, art->bounds.height, 0x202020);
+namespace {
+
+// The frame's palette: near-black panels lit from the upper left, teal for the name.
+constexpr TColor kFace = 0x1C1C1C;
+constexpr TColor kLight = 0x3C3C3C;
+constexpr TColor kShade = 0x0A0A0A;
+constexpr TColor kRule = 0x2E2E2E;
+constexpr TColor kCaption = 0x8A8A8A;
+constexpr TColor kDim = 0x5C5C5C;
+constexpr TColor kAccent = RGB(0x3A, 0xB4, 0xC4);
+constexpr TColor kAccentDark = RGB(0x1E, 0x66, 0x70);
+
+// A 5 by 7 capital font, one byte per row from the top, bit 4 the leftmost column.
+struct Glyph {
+    char c;
+    std::array<std::uint8_t, 7> rows;
+};
+constexpr Glyph kFont[] = {
+    {'A', {0b01110, 0b10001, 0b10001, 0b11111, 0b10001, 0b10001, 0b10001}},
+    {'B', {0b11110, 0b10001, 0b10001, 0b11110, 0b10001, 0b10001, 0b11110}},
+    {'C', {0b01110, 0b10001, 0b10000, 0b10000, 0b10000, 0b10001, 0b01110}},
+    {'D', {0b11110, 0b10001, 0b10001, 0b10001, 0b10001, 0b10001, 0b11110}},
+    {'E', {0b11111, 0b10000, 0b10000, 0b11110, 0b10000, 0b10000, 0b11111}},
+    {'F', {0b11111, 0b10000, 0b10000, 0b11110, 0b10000, 0b10000, 0b10000}},
+    {'G', {0b01110, 0b10001, 0b10000, 0b10111, 0b10001, 0b10001, 0b01111}},
+    {'H', {0b10001, 0b10001, 0b10001, 0b11111, 0b10001, 0b10001, 0b10001}},
+    {'I', {0b01110, 0b00100, 0b00100, 0b00100, 0b00100, 0b00100, 0b01110}},
+    {'J', {0b00111, 0b00010, 0b00010, 0b00010, 0b00010, 0b10010, 0b01100}},
+    {'K', {0b10001, 0b10010, 0b10100, 0b11000, 0b10100, 0b10010, 0b10001}},
+    {'L', {0b10000, 0b10000, 0b10000, 0b10000, 0b10000, 0b10000, 0b11111}},
+    {'M', {0b10001, 0b11011, 0b10101, 0b10101, 0b10001, 0b10001, 0b10001}},
+    {'N', {0b10001, 0b10001, 0b11001, 0b10101, 0b10011, 0b10001, 0b10001}},
+    {'O', {0b01110, 0b10001, 0b10001, 0b10001, 0b10001, 0b10001, 0b01110}},
+    {'P', {0b11110, 0b10001, 0b10001, 0b11110, 0b10000, 0b10000, 0b10000}},
+    {'Q', {0b01110, 0b10001, 0b10001, 0b10001, 0b10101, 0b10010, 0b01101}},
+    {'R', {0b11110, 0b10001, 0b10001, 0b11110, 0b10100, 0b10010, 0b10001}},
+    {'S', {0b01111, 0b10000, 0b10000, 0b01110, 0b00001, 0b00001, 0b11110}},
+    {'T', {0b11111, 0b00100, 0b00100, 0b00100, 0b00100, 0b00100, 0b00100}},
+    {'U', {0b10001, 0b10001, 0b10001, 0b10001, 0b10001, 0b10001, 0b01110}},
+    {'V', {0b10001, 0b10001, 0b10001, 0b10001, 0b10001, 0b01010, 0b00100}},
+    {'W', {0b10001, 0b10001, 0b10001, 0b10101, 0b10101, 0b10101, 0b01010}},
+    {'X', {0b10001, 0b10001, 0b01010, 0b00100, 0b01010, 0b10001, 0b10001}},
+    {'Y', {0b10001, 0b10001, 0b10001, 0b01010, 0b00100, 0b00100, 0b00100}},
+    {'Z', {0b11111, 0b00001, 0b00010, 0b00100, 0b01000, 0b10000, 0b11111}},
+    {'0', {0b01110, 0b10001, 0b10011, 0b10101, 0b11001, 0b10001, 0b01110}},
+    {'1', {0b00100, 0b01100, 0b00100, 0b00100, 0b00100, 0b00100, 0b01110}},
+    {'2', {0b01110, 0b10001, 0b00001, 0b00010, 0b00100, 0b01000, 0b11111}},
+    {'3', {0b11111, 0b00010, 0b00100, 0b00010, 0b00001, 0b10001, 0b01110}},
+    {'4', {0b00010, 0b00110, 0b01010, 0b10010, 0b11111, 0b00010, 0b00010}},
+    {'5', {0b11111, 0b10000, 0b11110, 0b00001, 0b00001, 0b10001, 0b01110}},
+    {'6', {0b00110, 0b01000, 0b10000, 0b11110, 0b10001, 0b10001, 0b01110}},
+    {'7', {0b11111, 0b00001, 0b00010, 0b00100, 0b01000, 0b01000, 0b01000}},
+    {'8', {0b01110, 0b10001, 0b10001, 0b01110, 0b10001, 0b10001, 0b01110}},
+    {'9', {0b01110, 0b10001, 0b10001, 0b01111, 0b00001, 0b00010, 0b01100}},
+    {'.', {0b00000, 0b00000, 0b00000, 0b00000, 0b00000, 0b01100, 0b01100}},
+    {'-', {0b00000, 0b00000, 0b00000, 0b11111, 0b00000, 0b00000, 0b00000}},
+    {'/', {0b00001, 0b00001, 0b00010, 0b00100, 0b01000, 0b10000, 0b10000}},
+};
+constexpr int kGlyphWidth = 5, kGlyphHeight = 7, kAdvance = 6;
+
+constexpr const Glyph* FindGlyph(char c) {
+    for (const Glyph& g : kFont)
+        if (g.c == c) return &g;
+    return nullptr;  // a space, or a character the font lacks
+}
+static_assert(FindGlyph('A')->rows[3] == 0b11111);
+static_assert(FindGlyph('T')->rows[0] == 0b11111 && FindGlyph('T')->rows[6] == 0b00100);
+static_assert(FindGlyph(' ') == nullptr);
+
+constexpr int TextWidth(std::string_view s, int scale) {
+    return s.empty() ? 0 : (static_cast<int>(s.size()) * kAdvance - 1) * scale;
 }
 
-Bitmap SplashPicture() {
-    return Bitmap(383, 233, 0x302010);
+void FillBox(Bitmap& b, TRect r, TColor c) {
+    for (int y = r.top; y < r.bottom; ++y)
+        for (int x = r.left; x < r.right; ++x) b.SetPixel(x, y, c);
+}
+
+void HLine(Bitmap& b, int x1, int x2, int y, TColor c) {
+    FillBox(b, {x1, y, x2, y + 1}, c);
+}
+void VLine(Bitmap& b, int x, int y1, int y2, TColor c) {
+    FillBox(b, {x, y1, x + 1, y2}, c);
+}
+
+// A one-pixel ring: light on top and left, shaded on the bottom and right (swapped for a well).
+void Bevel(Bitmap& b, TRect r, TColor topLeft, TColor bottomRight) {
+    HLine(b, r.left, r.right - 1, r.top, topLeft);
+    VLine(b, r.left, r.top, r.bottom - 1, topLeft);
+    HLine(b, r.left + 1, r.right, r.bottom - 1, bottomRight);
+    VLine(b, r.right - 1, r.top + 1, r.bottom, bottomRight);
+}
+
+// A raised panel with a black rim and clipped corners.
+void Panel(Bitmap& b, TRect r) {
+    FillBox(b, r, kFace);
+    Bevel(b, {r.left + 1, r.top + 1, r.right - 1, r.bottom - 1}, kLight, kShade);
+    Bevel(b, r, clBlack, clBlack);
+    for (auto [x, y] : {TPoint{r.left, r.top}, TPoint{r.right - 1, r.top}, TPoint{r.left, r.bottom - 1},
+                        TPoint{r.right - 1, r.bottom - 1}})
+        b.SetPixel(x, y, kSeeThrough);
+}
+
+// A sunken black well around a control; r is the ring itself.
+void Well(Bitmap& b, TRect r) {
+    FillBox(b, {r.left + 1, r.top + 1, r.right - 1, r.bottom - 1}, clBlack);
+    Bevel(b, r, kShade, kLight);
+}
+
+void PutText(Bitmap& b, int x, int y, std::string_view s, TColor c, int scale = 1) {
+    for (char ch : s) {
+        if (const Glyph* g = FindGlyph(ch)) {
+            for (int row = 0; row < kGlyphHeight; ++row)
+                for (int col = 0; col < kGlyphWidth; ++col)
+                    if (g->rows[row] >> (kGlyphWidth - 1 - col) & 1)
+                        FillBox(
+                            b,
+                            {x + col * scale, y + row * scale, x + (col + 1) * scale, y + (row + 1) * scale},
+                            c);
+        }
+        x += kAdvance * scale;
+    }
+}
+
+// A caption followed by a rule to the given right edge, as a group's title.
+void Title(Bitmap& b, int x, int y, int right, std::string_view s) {
+    PutText(b, x, y, s, kCaption);
+    HLine(b, x + TextWidth(s, 1) + 4, right, y + 3, kRule);
+}
+
+void CenteredText(Bitmap& b, int centre, int y, std::string_view s, TColor c, int scale = 1) {
+    PutText(b, centre - TextWidth(s, scale) / 2, y, s, c, scale);
+}
+
+// The left panel: palette, tool options and colour controls, with the program's name between them.
+Bitmap LeftPanel(int w, int h) {
+    Bitmap b(w, h, kSeeThrough);
+    Panel(b, {6, 6, 236, 347});
+    Title(b, 30, 15, 176, "TOOLS");
+    Well(b, {28, 28, 176, 76});
+    CenteredText(b, 118, 104, "CORVANTH", kAccent, 2);
+    HLine(b, 72, 165, 123, kAccentDark);
+    CenteredText(b, 118, 129, "LOGO EDITOR", kDim);
+    Title(b, 51, 160, 159, "PAINT");
+    Well(b, {49, 172, 159, 293});
+    HLine(b, 54, 155, 196, kRule);
+    HLine(b, 54, 155, 236, kRule);
+    return b;
+}
+
+// The right panel: the two planes at their true size.
+Bitmap RightPanel(int w, int h) {
+    Bitmap b(w, h, kSeeThrough);
+    Panel(b, {10, 6, 155, 347});
+    Title(b, 31, 15, 135, "RGB");
+    Well(b, {31, 27, 99, 95});
+    Title(b, 31, 132, 135, "ALPHA");
+    Well(b, {31, 144, 99, 212});
+    HLine(b, 22, 143, 232, kRule);
+    PutText(b, 31, 246, "64 X 64", kCaption);
+    PutText(b, 31, 258, "32-BIT TGA", kDim);
+    PutText(b, 31, 270, "RGB AND ALPHA", kDim);
+    return b;
+}
+
+// The frame around the view, drawn whole; the four strips are cut from it.
+constexpr int kFrameLeft = 248, kFrameTop = 14;
+Bitmap ViewFrame(const TImage& view) {
+    const int vx = view.bounds.left - kFrameLeft, vy = view.bounds.top - kFrameTop;
+    const int vw = view.bounds.width, vh = view.bounds.height;
+    Bitmap b(vx * 2 + vw, vy * 2 + vh, kSeeThrough);
+    Panel(b, {0, 0, b.width(), b.height()});
+    Well(b, {vx - 1, vy - 1, vx + vw + 1, vy + vh + 1});
+    // Rulers in plane pixels: a long tick every 16, a short one every 4.
+    for (int p = 0; p <= vw / 4; p += 4) {
+        const int len = p % 16 == 0 ? 5 : 2;
+        const int x = vx + p * 4 - (p == vw / 4 ? 1 : 0);
+        VLine(b, x, vy - 2 - len, vy - 2, p % 16 == 0 ? kCaption : kDim);
+        VLine(b, x, vy + vh + 2, vy + vh + 2 + len, p % 16 == 0 ? kCaption : kDim);
+        if (p % 16 == 0) {
+            const std::string_view labels[] = {"0", "16", "32", "48", "64"};
+            CenteredText(b, x + 1, vy - 19, labels[p / 16], kCaption);
+        }
+    }
+    for (int p = 0; p <= vh / 4; p += 4) {
+        const int len = p % 16 == 0 ? 5 : 2;
+        const int y = vy + p * 4 - (p == vh / 4 ? 1 : 0);
+        HLine(b, vx - 2 - len, vx - 2, y, p % 16 == 0 ? kCaption : kDim);
+        HLine(b, vx + vw + 2, vx + vw + 2 + len, y, p % 16 == 0 ? kCaption : kDim);
+    }
+    CenteredText(b, vx + vw / 2, vy + vh + 19, "VIEW  4X", kCaption);
+    return b;
+}
+
+Bitmap Cut(const Bitmap& from, const Bounds& place) {
+    Bitmap b(place.width, place.height, kSeeThrough);
+    const int ox = place.left - kFrameLeft, oy = place.top - kFrameTop;
+    for (int y = 0; y < place.height; ++y)
+        for (int x = 0; x < place.width; ++x)
+            if (from.contains(ox + x, oy + y)) b.at(x, y) = from.at(ox + x, oy + y);
+    return b;
+}
+
+}  // namespace
+
+void PaintDecorations(TMain& form) {
+    form.Image1.Picture = LeftPanel(form.Image1.bounds.width, form.Image1.bounds.height);
+    form.Image2.Picture = RightPanel(form.Image2.bounds.width, form.Image2.bounds.height);
+    const Bitmap frame = ViewFrame(form.imgMain);
+    for (TImage* strip : {&form.Image3, &form.Image4, &form.Image5, &form.Image6})
+        strip->Picture = Cut(frame, strip->bounds);
 }
 
 Bitmap ProgramIcon(int size) {
-    return Bitmap(size, size, 0xA89A3A);
+    // Drawn on a 16 by 16 grid and scaled by whole steps: a pencil over an alpha checkerboard.
+    const int unit = size >= 16 ? size / 16 : 1;
+    Bitmap b(size, size, kSeeThrough);
+    const int offset = (size - 16 * unit) / 2;
+    for (int y = 0; y < 16; ++y) {
+        for (int x = 0; x < 16; ++x) {
+            const bool corner = (x == 0 || x == 15) && (y == 0 || y == 15);
+            TColor c = kSeeThrough;
+            if (!corner) {
+                const bool rim = x == 0 || x == 15 || y == 0 || y == 15;
+                c = rim ? kAccentDark : ((x / 3 + y / 3) % 2 ? 0x9A9A9A : 0xE6E6E6);
+                if (x == 1 || y == 1) c = rim ? c : kAccent;
+            }
+            // The pencil runs along x + y = 15 from its tip at the lower left.
+            const int across = x + y - 15;
+            if (across >= -1 && across <= 1 && x >= 3 && x <= 13) {
+                if (x <= 4)
+                    c = x == 3 ? 0x202020 : RGB(0xE8, 0xC8, 0x90);  // lead and bare wood
+                else if (x >= 12)
+                    c = RGB(0xE0, 0x70, 0x80);  // the eraser
+                else if (x == 11)
+                    c = 0xB0B0B0;  // the ferrule
+                else
+                    c = across == 0 ? kAccent : kAccentDark;
+            }
+            for (int dy = 0; dy < unit; ++dy)
+                for (int dx = 0; dx < unit; ++dx)
+                    b.SetPixel(offset + x * unit + dx, offset + y * unit + dy, c);
+        }
+    }
+    return b;
+}
+
+Bitmap SplashPicture() {
+    constexpr int kShownW = 381, kShownH = 232;  // the window shows one column pair and one row less
+    Bitmap b(383, 233, 0x121212);
+    // A faint diagonal weave behind everything.
+    for (int y = 0; y < b.height(); ++y)
+        for (int x = 0; x < b.width(); ++x)
+            if ((x + y) % 6 == 0) b.at(x, y) = 0x161616;
+    Bevel(b, {0, 0, kShownW, kShownH}, kAccent, kAccentDark);
+    Bevel(b, {1, 1, kShownW - 1, kShownH - 1}, kLight, kShade);
+
+    // The icon at four times on a framed plate.
+    const Bitmap icon = ProgramIcon(16);
+    constexpr int kIconX = 34, kIconY = 56, kZoom = 6;
+    Well(b, {kIconX - 3, kIconY - 3, kIconX + 16 * kZoom + 3, kIconY + 16 * kZoom + 3});
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 16; ++x)
+            if (icon.at(x, y) != kSeeThrough)
+                FillBox(b,
+                        {kIconX + x * kZoom, kIconY + y * kZoom, kIconX + (x + 1) * kZoom,
+                         kIconY + (y + 1) * kZoom},
+                        icon.at(x, y));
+
+    constexpr int kTextX = 158;
+    PutText(b, kTextX + 2, 66, "CORVANTH", kAccentDark, 4);  // a drop shadow under the name
+    PutText(b, kTextX, 64, "CORVANTH", kAccent, 4);
+    PutText(b, kTextX, 102, "LOGO EDITOR", 0xD8D8D8, 2);
+    HLine(b, kTextX, kTextX + TextWidth("CORVANTH", 4), 126, kAccentDark);
+    PutText(b, kTextX, 136, "64 X 64 PIXELS WITH ALPHA", kCaption);
+    PutText(b, kTextX, 148, "READS AND WRITES TGA", kCaption);
+    PutText(b, 16, kShownH - 18, "VERSION 0.1", kDim);
+    const std::string_view hint = "CLICK TO BEGIN";
+    PutText(b, kShownW - 16 - TextWidth(hint, 1), kShownH - 18, hint, kCaption);
+    return b;
 }
 
 }  // namespace corvanth

@@ -5,12 +5,14 @@ namespace corvanth {
 
 class TMain;
 
+// Pixels of this colour in the frame artwork are see-through: the window shows beneath them.
+inline constexpr TColor kSeeThrough = 0xFF00FF;
+
 // The window's frame artwork: fills the pictures of Image1 to Image6 at their components' sizes.
-// Each picture's bottom-left pixel holds its see-through colour.
 void PaintDecorations(TMain& form);
 // The intro window's picture, 383 by 233.
 Bitmap SplashPicture();
-// The program icon, size by size pixels.
+// The program icon, size by size pixels (best at multiples of 16); kSeeThrough outside its square.
 Bitmap ProgramIcon(int size);
 
 }  // namespace corvanth

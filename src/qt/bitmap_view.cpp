@@ -31,19 +31,19 @@ int Pixel(qreal v) {
 
 }  // namespace
 
-BitmapView::BitmapView(TImage& model, QWidget* parent, bool keyTransparent)
-    : QWidget(parent), model_(model), keyTransparent_(keyTransparent) {
+BitmapView::BitmapView(TImage& model, QWidget* parent, std::optional<TColor> seeThrough)
+    : QWidget(parent), model_(model), seeThrough_(seeThrough) {
     setObjectName(QString::fromStdString(model.Name));
     setGeometry(model.bounds.left, model.bounds.top, model.bounds.width, model.bounds.height);
     setFocusPolicy(Qt::NoFocus);
-    if (keyTransparent) setAttribute(Qt::WA_TransparentForMouseEvents);
+    if (seeThrough) setAttribute(Qt::WA_TransparentForMouseEvents);
     sync();
 }
 
 void BitmapView::sync() {
     if (model_.Picture != shown_ || image_.isNull()) {
         shown_ = model_.Picture;
-        image_ = ToQImage(shown_, keyTransparent_);
+        image_ = ToQImage(shown_, seeThrough_);
         update();
     }
     if (isVisibleTo(parentWidget()) != model_.Visible) setVisible(model_.Visible);

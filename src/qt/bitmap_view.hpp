@@ -2,6 +2,7 @@
 #include <QImage>
 #include <QWidget>
 #include <functional>
+#include <optional>
 
 #include "app/tmain.hpp"
 #include "platform/controls.hpp"
@@ -12,7 +13,7 @@ namespace corvanth::qt {
 class BitmapView : public QWidget {
     Q_OBJECT
   public:
-    BitmapView(TImage& model, QWidget* parent, bool keyTransparent = false);
+    BitmapView(TImage& model, QWidget* parent, std::optional<TColor> seeThrough = std::nullopt);
 
     std::function<void(TMouseButton, int, int)> onPress, onRelease;
     std::function<void(int, int)> onMove;
@@ -32,7 +33,7 @@ class BitmapView : public QWidget {
 
   private:
     TImage& model_;
-    bool keyTransparent_;
+    std::optional<TColor> seeThrough_;
     Bitmap shown_;
     QImage image_;
     bool clickArmed_ = false;

@@ -60,7 +60,7 @@ void MainWindow::buildImages() {
     // Decorations first, so the functional controls lie above them.
     for (TImage* art :
          {&form_.Image1, &form_.Image2, &form_.Image3, &form_.Image4, &form_.Image5, &form_.Image6})
-        views_.push_back(new BitmapView(*art, client_, true));
+        views_.push_back(new BitmapView(*art, client_, kSeeThrough));
     for (TImage* image : {&form_.imgToolbar, &form_.imgColors, &form_.imgMain, &form_.imgRGB, &form_.imgA,
                           &form_.iOutImage, &form_.imgUndoRGB, &form_.imgUndoA})
         views_.push_back(new BitmapView(*image, client_));

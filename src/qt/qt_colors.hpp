@@ -1,6 +1,7 @@
 #pragma once
 #include <QColor>
 #include <QImage>
+#include <optional>
 
 #include "platform/bitmap.hpp"
 #include "platform/tcolor.hpp"
@@ -18,8 +19,7 @@ inline QColor ToQColor(TColor c) {
     return QColor(Red(c), Green(c), Blue(c));
 }
 
-// A 1:1 copy of the bitmap. With keyTransparent the colour of the bottom-left pixel becomes
-// see-through, as transparent images show their pictures.
-QImage ToQImage(const Bitmap& bitmap, bool keyTransparent = false);
+// A 1:1 copy of the bitmap; pixels of the see-through colour, when one is given, become transparent.
+QImage ToQImage(const Bitmap& bitmap, std::optional<TColor> seeThrough = std::nullopt);
 
 }  // namespace corvanth::qt

@@ -23,7 +23,8 @@ void SetUpApplication(QApplication& app) {
     app.setStyle(QStyleFactory::create("Fusion"));
     app.setApplicationName("Corvanth Logo Editor");
     QIcon icon;
-    for (int size : {16, 32, 48}) icon.addPixmap(QPixmap::fromImage(ToQImage(ProgramIcon(size))));
+    for (int size : {16, 32, 48})
+        icon.addPixmap(QPixmap::fromImage(ToQImage(ProgramIcon(size), kSeeThrough)));
     app.setWindowIcon(icon);
 }
 
