@@ -68,18 +68,6 @@ class FileCommands : public ::testing::Test {
     TMain main{host};
 };
 
-TEST_F(FileCommands, DialogsAreSetUpForTga) {
-    main.Open1Click();
-    main.SaveAs1Click();
-    ASSERT_EQ(host.fileDialogsShown.size(), 2u);
-    EXPECT_EQ(host.fileDialogsShown[0].filter, "*.tga|*.tga");
-    EXPECT_EQ(host.fileDialogsShown[0].initialDir, ".");
-    EXPECT_EQ(host.fileDialogsShown[0].defaultExt, "");
-    EXPECT_EQ(host.fileDialogsShown[1].filter, "*.tga|*.tga");
-    EXPECT_EQ(host.fileDialogsShown[1].initialDir, ".");
-    EXPECT_EQ(host.fileDialogsShown[1].defaultExt, "tga");
-}
-
 TEST_F(FileCommands, CancelledOpenOnlyRedraws) {
     const Snapshot before = Take();
     main.Open1Click();
