@@ -44,9 +44,7 @@ int CreateTemporary(const fs::path& target, fs::path& tempPath) {
     for (int attempt = 0; attempt < 16; ++attempt) {
         char suffix[24];
         std::snprintf(suffix, sizeof suffix, ".%016llx.tmp", static_cast<unsigned long long>(random()));
-        std::string name = ".";
-        name.append(target.filename().string()).append(suffix);
-        tempPath = folder / name;
+        tempPath = folder / ("." + target.filename().string() + suffix);
         const int fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST) return fd;
     }
