@@ -54,7 +54,7 @@ void PickAt(TMain& f, int x, int y) {
 }
 
 void FillAt(TMain& f, int x, int y) {
-    if (!FillRegion(f.ActivePlane().GetCanvas(), x, y, f.PrimaryColor())) return;
+    FillRegion(f.ActivePlane().GetCanvas(), x, y, f.PrimaryColor());
     f.RedrawView();
 }
 
