@@ -41,8 +41,10 @@ MainWindow::MainWindow(TMain& form)
     PaintWhiteOnBlack(*client_);
     setCentralWidget(client_);
 
-    menu_ = std::make_unique<MenuBinding>(
-        *menuBar(), *this, form_, [this](void (TMain::*handler)()) { run([&] { (form_.*handler)(); }); });
+    menu_ = std::make_unique<MenuBinding>(*menuBar(), *this, form_, [this](void (TMain::*handler)()) {
+        TMain& form = form_;
+        run([&form, handler] { (form.*handler)(); });
+    });
     PaintDecorations(form_);
     buildImages();
     buildControls();
