@@ -31,31 +31,6 @@ TEST(Edit, ReportsEverySetEvenToTheSameText) {
     EXPECT_EQ(edit.GetTextLen(), 2);
 }
 
-// An edit and a slider that rewrite each other end after one round, because the slider stays quiet
-// when its position does not change.
-TEST(Controls, NestedCascadeEnds) {
-    TTrackBar bar;
-    bar.Max = 255;
-    TEdit edit;
-    int depth = 0, maxDepth = 0;
-    bar.OnChange = [&] {
-        ++depth;
-        maxDepth = std::max(maxDepth, depth);
-        edit.SetTextBuf(itoa(bar.Position()));
-        --depth;
-    };
-    edit.OnChange = [&] {
-        ++depth;
-        maxDepth = std::max(maxDepth, depth);
-        bar.SetPosition(atol(edit.Text()));
-        --depth;
-    };
-    edit.SetTextBuf("300");
-    EXPECT_EQ(bar.Position(), 255);
-    EXPECT_EQ(edit.Text(), "255");
-    EXPECT_EQ(maxDepth, 3);
-}
-
 TEST(Numeric, AtolTakesTheLeadingNumber) {
     const std::pair<const char*, int> cases[] = {
         {"", 0},
