@@ -13,7 +13,13 @@ if [ -f fuzz/CMakeLists.txt ]; then
     -DCORVANTH_TESTS=OFF -DCORVANTH_BENCH=OFF >/dev/null
   cmake --build build/fuzz
   mkdir -p build/fuzz/corpus
-  build/fuzz/fuzz/tga_fuzzer -max_total_time="$fuzz_seconds" -print_final_stats=1 build/fuzz/corpus fuzz/corpus
+  # Progress lines go to a log; the closing statistics, or the crash report, are shown.
+  if ! build/fuzz/fuzz/tga_fuzzer -max_total_time="$fuzz_seconds" -print_final_stats=1 \
+      build/fuzz/corpus fuzz/corpus >build/fuzz/fuzz.log 2>&1; then
+    tail -n 60 build/fuzz/fuzz.log
+    exit 1
+  fi
+  tail -n 12 build/fuzz/fuzz.log
 fi
 
 echo "== sanitizer build"
