@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
+#include <string_view>
+#include <tuple>
+#include <vector>
 
 #include "app/tmain.hpp"
 #include "scripted_platform.hpp"
@@ -13,183 +17,141 @@ class ColourPanel : public ::testing::Test {
     testing::ScriptedPlatform host;
     TMain form{host};
     TColor panel(int x, int y) { return form.imgColors.Picture.at(x, y); }
+    std::array<TColor, 4> colours() {
+        return {form.state.PrimaryRGB, form.state.SecondaryRGB, form.state.PrimaryAlpha,
+                form.state.SecondaryAlpha};
+    }
+    // Cell i of the top row, bottom row, left and right column of the swatch frame at `left`.
+    std::array<TColor, 4> ring(int left, int i) {
+        return {panel(left + i, 6), panel(left + i, 25), panel(left, 6 + i), panel(left + 19, 6 + i)};
+    }
 };
 
-// Text typed into an edit box, and what the box, its slider and the colour end with.
+// Text typed into the red, green, blue or brush size ('S') box with its slider at `before`; the
+// slider position and the text it ends with.
 struct Typed {
-    char channel;  // 'R', 'G' or 'B'
-    int before;    // slider position before typing
-    std::string text;
-    int position;
-    std::string shown;
+    const char* name;
+    char box;
+    int before, position;
+    std::string text, shown;
 };
 class EditCascade : public ColourPanel, public ::testing::WithParamInterface<Typed> {};
 
-TEST_P(EditCascade, SliderAndColourFollow) {
+TEST_P(EditCascade, SliderColourAndTextFollow) {
     const Typed t = GetParam();
-    TEdit& edit = t.channel == 'R' ? form.edtR : t.channel == 'G' ? form.edtG : form.edtB;
-    TTrackBar& bar = t.channel == 'R' ? form.trbR : t.channel == 'G' ? form.trbG : form.trbB;
+    const std::size_t i = std::string_view("RGBS").find(t.box);
+    TEdit& edit = *std::array{&form.edtR, &form.edtG, &form.edtB, &form.edtBrushSize}[i];
+    TTrackBar& bar = *std::array{&form.trbR, &form.trbG, &form.trbB, &form.trbBrushSize}[i];
     bar.SetPosition(t.before);
     edit.SetTextBuf(t.text);
     EXPECT_EQ(bar.Position(), t.position);
     EXPECT_EQ(edit.Text(), t.shown);
-    const int shift = t.channel == 'R' ? 0 : t.channel == 'G' ? 8 : 16;
-    EXPECT_EQ(form.state.PrimaryRGB, static_cast<TColor>(t.position) << shift);
+    EXPECT_EQ(form.state.PrimaryRGB, i < 3 ? static_cast<TColor>(t.position) << (8 * i) : clBlack);
     EXPECT_EQ(panel(25, 10), form.state.PrimaryRGB);
+    EXPECT_EQ(form.state.BrushSize, t.box == 'S' ? t.position : 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(Examples, EditCascade,
-                         ::testing::Values(Typed{'R', 0, "300", 255, "255"},
-                                           Typed{'R', 255, "2555", 255, "255"},
-                                           Typed{'R', 0, "99999999999999999999", 255, "255"},
-                                           Typed{'G', 0, "-5", 0, "-5"}, Typed{'G', 40, "-5", 0, "0"},
-                                           Typed{'B', 0, "12abc", 12, "12"},
-                                           Typed{'B', 12, "12abc", 12, "12abc"}, Typed{'B', 7, "", 0, "0"},
-                                           Typed{'B', 0, "abc", 0, "abc"}, Typed{'R', 0, "  +42", 42, "42"}));
+INSTANTIATE_TEST_SUITE_P(
+    Examples, EditCascade,
+    ::testing::Values(Typed{"Above", 'R', 0, 255, "300", "255"},
+                      Typed{"AboveAtMax", 'R', 255, 255, "2555", "255"},
+                      Typed{"Huge", 'R', 0, 255, "99999999999999999999", "255"},
+                      Typed{"SpaceAndSign", 'R', 0, 42, "  +42", "42"},
+                      Typed{"BelowAtMin", 'G', 0, 0, "-5", "-5"}, Typed{"Below", 'G', 40, 0, "-5", "0"},
+                      Typed{"Letters", 'B', 0, 12, "12abc", "12"},
+                      Typed{"LettersUnmoved", 'B', 12, 12, "12abc", "12abc"},
+                      Typed{"Empty", 'B', 7, 0, "", "0"}, Typed{"SizeZero", 'S', 4, 1, "0", "1"},
+                      Typed{"SizeNine", 'S', 1, 8, "9", "8"}, Typed{"SizeAboveAtMax", 'S', 8, 8, "123", "8"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(ColourPanel, SliderWritesItsEditAndTheSwatch) {
+TEST_F(ColourPanel, EdgesArrowAndSliderMove) {
+    const std::tuple<int, int, TColor> pixels[] = {
+        {0, 0, 0x7F7F7F},   {96, 0, 0x7F7F7F},  {0, 31, 0x7F7F7F},  {1, 31, clBlack},  {96, 31, clBlack},
+        {96, 1, clBlack},   {1, 1, 0x282828},   {95, 30, 0x282828}, {46, 13, clBlack}, {44, 13, 0x282828},
+        {43, 15, 0x282828}, {52, 15, 0x282828}, {44, 15, clBlack},  {51, 15, clBlack}};
+    for (auto [x, y, c] : pixels) EXPECT_EQ(panel(x, y), c) << x << "," << y;
     form.trbB.SetPosition(200);
     EXPECT_EQ(form.edtB.Text(), "200");
     EXPECT_EQ(form.state.PrimaryRGB, RGB(0, 0, 200));
     EXPECT_EQ(panel(37, 24), RGB(0, 0, 200));
 }
 
-TEST_F(ColourPanel, BrushSizeClampsAndMendsItsText) {
-    form.trbBrushSize.SetPosition(4);
-    EXPECT_EQ(form.state.BrushSize, 4);
-    form.edtBrushSize.SetTextBuf("0");
-    EXPECT_EQ(form.state.BrushSize, 1);
-    EXPECT_EQ(form.edtBrushSize.Text(), "1");
-    form.edtBrushSize.SetTextBuf("9");
-    EXPECT_EQ(form.state.BrushSize, 8);
-    EXPECT_EQ(form.edtBrushSize.Text(), "8");
-    form.edtBrushSize.SetTextBuf("123");
-    EXPECT_EQ(form.edtBrushSize.Text(), "8");
-    EXPECT_EQ(form.state.PrimaryRGB, clBlack);  // the brush pair leaves the colours alone
-}
-
-TEST_F(ColourPanel, PanelPixels) {
-    EXPECT_EQ(panel(0, 0), 0x7F7F7Fu);
-    EXPECT_EQ(panel(96, 0), 0x7F7F7Fu);
-    EXPECT_EQ(panel(0, 31), 0x7F7F7Fu);
-    EXPECT_EQ(panel(1, 31), clBlack);
-    EXPECT_EQ(panel(96, 31), clBlack);
-    EXPECT_EQ(panel(96, 1), clBlack);
-    EXPECT_EQ(panel(1, 1), 0x282828u);
-    EXPECT_EQ(panel(95, 30), 0x282828u);
-    // The exchange arrow: its middle row is solid, its tips are single pixels.
-    for (int x = 44; x < 52; ++x) EXPECT_EQ(panel(x, 15), clBlack);
-    EXPECT_EQ(panel(46, 13), clBlack);
-    EXPECT_EQ(panel(44, 13), 0x282828u);
-    EXPECT_EQ(panel(43, 15), 0x282828u);
-    EXPECT_EQ(panel(52, 15), 0x282828u);
-}
-
-TEST_F(ColourPanel, FramesFollowTheActiveSwatch) {
-    const auto dotted = [&](int left) {
-        EXPECT_EQ(panel(left, 6), clWhite);
-        EXPECT_EQ(panel(left + 1, 6), clWhite);
-        EXPECT_EQ(panel(left + 2, 6), clBlack);
-        EXPECT_EQ(panel(left + 19, 6), clWhite);
-        EXPECT_EQ(panel(left, 25), clWhite);
-        EXPECT_EQ(panel(left + 19, 25), clWhite);
-        EXPECT_EQ(panel(left + 19, 14), clBlack);  // r = 8
-    };
-    const auto solid = [&](int left) {
+// The active swatch's ring reads white, white, black from its corner; the other one's is all black.
+TEST_F(ColourPanel, SwatchHitAreasMoveTheFrames) {
+    const auto framed = [&](int active, int other) {
+        const std::string_view dotted = "..#..#..#..#..#..#..";
         for (int i = 0; i < 20; ++i) {
-            EXPECT_EQ(panel(left + i, 6), clBlack);
-            EXPECT_EQ(panel(left, 6 + i), clBlack);
+            const TColor d = dotted[static_cast<std::size_t>(i)] == '#' ? clBlack : clWhite;
+            EXPECT_EQ(ring(active, i), (std::array{d, d, d, d})) << active << " cell " << i;
+            EXPECT_EQ(ring(other, i), (std::array{clBlack, clBlack, clBlack, clBlack}))
+                << other << " cell " << i;
         }
     };
-    dotted(19);
-    solid(57);
-    EXPECT_EQ(panel(20, 7), clBlack);  // primary black
-    EXPECT_EQ(panel(75, 24), clWhite);
-    form.imgColorsMouseDown(TMouseButton::mbRight, 76, 25);  // the hit area's far corner
-    EXPECT_EQ(form.state.ActiveSwatch, 1);
-    dotted(57);
-    solid(19);
-    EXPECT_EQ(form.trbR.Position(), 255);
-    EXPECT_EQ(form.edtG.Text(), "255");
-    form.imgColorsMouseDown(TMouseButton::mbLeft, 38, 25);
-    EXPECT_EQ(form.state.ActiveSwatch, 0);
-    EXPECT_EQ(form.trbR.Position(), 0);
-}
-
-TEST_F(ColourPanel, PressesJustOutsideHitNothing) {
+    framed(19, 57);
     for (auto [x, y] :
          {std::pair{57, 10}, {77, 10}, {60, 6}, {60, 26}, {42, 15}, {54, 15}, {48, 12}, {48, 21}}) {
         form.imgColorsMouseDown(TMouseButton::mbLeft, x, y);
         EXPECT_EQ(form.state.ActiveSwatch, 0) << x << "," << y;
-        EXPECT_EQ(form.state.PrimaryRGB, clBlack) << x << "," << y;
-        EXPECT_EQ(form.state.SecondaryRGB, clWhite) << x << "," << y;
+        EXPECT_EQ(colours(), (std::array{clBlack, clWhite, clWhite, clBlack})) << x << "," << y;
     }
+    form.imgColorsMouseDown(TMouseButton::mbRight, 76, 25);  // the hit area's far corner
+    EXPECT_EQ(form.state.ActiveSwatch, 1);
+    EXPECT_EQ(form.trbR.Position(), 255);
+    EXPECT_EQ(form.edtG.Text(), "255");
+    framed(57, 19);
+    form.imgColorsMouseDown(TMouseButton::mbLeft, 38, 25);
+    EXPECT_EQ(form.state.ActiveSwatch, 0);
+    EXPECT_EQ(form.trbR.Position(), 0);
+    framed(19, 57);
 }
 
 TEST_F(ColourPanel, ArrowExchangesTheActivePlanesPairOnly) {
     form.imgColorsMouseDown(TMouseButton::mbLeft, 43, 13);
-    EXPECT_EQ(form.state.PrimaryRGB, clWhite);
-    EXPECT_EQ(form.state.SecondaryRGB, clBlack);
-    EXPECT_EQ(form.state.PrimaryAlpha, clWhite);
-    EXPECT_EQ(form.state.SecondaryAlpha, clBlack);
+    EXPECT_EQ(colours(), (std::array{clWhite, clBlack, clWhite, clBlack}));
     EXPECT_EQ(form.state.ActiveSwatch, 0);
     EXPECT_EQ(form.edtB.Text(), "255");
     EXPECT_EQ(panel(20, 7), clWhite);
-
     form.imgAClick();
-    form.trbA.SetPosition(255);  // sliders agree with PrimaryAlpha
+    form.trbA.SetPosition(90);
     form.imgColorsMouseDown(TMouseButton::mbLeft, 53, 20);
-    EXPECT_EQ(form.state.PrimaryAlpha, clBlack);
-    EXPECT_EQ(form.state.SecondaryAlpha, clWhite);
-    EXPECT_EQ(form.state.PrimaryRGB, clWhite);
+    EXPECT_EQ(colours(), (std::array{clWhite, clBlack, clBlack, Grey(90)}));
     EXPECT_EQ(form.trbA.Position(), 0);
 }
 
-TEST_F(ColourPanel, BackgroundPressMakesTheColourFollowTheSliders) {
-    form.imgAClick();
-    EXPECT_EQ(form.trbA.Position(), 0);
-    EXPECT_EQ(form.state.PrimaryAlpha, clWhite);
-    form.imgColorsMouseDown(TMouseButton::mbLeft, 5, 5);
-    EXPECT_EQ(form.state.PrimaryAlpha, clBlack);
-    EXPECT_EQ(panel(20, 7), clBlack);
-}
-
-TEST_F(ColourPanel, DialogInAlphaModeTakesTheRedByte) {
-    form.imgAClick();
-    host.colorAnswers = {RGB(200, 10, 99), RGB(0, 0, 255), std::nullopt};
-    form.imgColorsDblClick();
-    EXPECT_EQ(form.trbA.Position(), 200);
-    EXPECT_EQ(form.state.PrimaryAlpha, Grey(200));
-    form.imgColorsDblClick();
-    EXPECT_EQ(form.state.PrimaryAlpha, clBlack);
-    form.trbA.SetPosition(30);
-    form.imgColorsDblClick();  // cancelled: the colour still follows the slider
-    EXPECT_EQ(form.state.PrimaryAlpha, Grey(30));
-    // The dialog opens black, then with the colour last confirmed in it.
-    ASSERT_EQ(host.colorDialogStarts.size(), 3u);
-    EXPECT_EQ(host.colorDialogStarts[0], clBlack);
-    EXPECT_EQ(host.colorDialogStarts[2], RGB(0, 0, 255));
-}
-
-TEST_F(ColourPanel, DialogInRgbModeSetsTheActiveSwatch) {
-    form.imgColorsMouseDown(TMouseButton::mbLeft, 60, 10);
-    host.colorAnswers = {RGB(1, 2, 3)};
-    form.imgColorsDblClick();
-    EXPECT_EQ(form.state.SecondaryRGB, RGB(1, 2, 3));
-    EXPECT_EQ(form.state.PrimaryRGB, clBlack);
-    EXPECT_EQ(form.edtR.Text(), "1");
-    EXPECT_EQ(form.edtB.Text(), "3");
-    EXPECT_EQ(panel(60, 10), RGB(1, 2, 3));
-}
-
-TEST_F(ColourPanel, TextBoxChangeRereadsTheAlphaBox) {
+// After a change of plane the sliders disagree with the colour until the text box (which re-reads
+// edtA, not itself) or a press on the panel's background makes the colour follow them.
+TEST_F(ColourPanel, ColourFollowsTheSlidersAgain) {
     form.imgAClick();
     form.trbA.SetPosition(5);
     form.state.PrimaryAlpha = clWhite;
     form.edtText.SetTextBuf("hello");
     EXPECT_EQ(form.trbA.Position(), 5);
     EXPECT_EQ(form.state.PrimaryAlpha, Grey(5));
+    form.state.PrimaryAlpha = clWhite;
+    form.imgColorsMouseDown(TMouseButton::mbLeft, 5, 5);
+    EXPECT_EQ(form.state.PrimaryAlpha, Grey(5));
     EXPECT_EQ(panel(20, 7), Grey(5));
+}
+
+TEST_F(ColourPanel, DialogSetsTheActiveSwatch) {
+    host.colorAnswers = {RGB(1, 2, 3), RGB(200, 10, 99), RGB(0, 0, 255), std::nullopt};
+    form.imgColorsMouseDown(TMouseButton::mbLeft, 60, 10);
+    form.imgColorsDblClick();
+    EXPECT_EQ(form.state.SecondaryRGB, RGB(1, 2, 3));
+    EXPECT_EQ(form.edtB.Text(), "3");
+    EXPECT_EQ(panel(60, 10), RGB(1, 2, 3));
+    form.imgAClick();  // alpha takes the red byte
+    form.imgColorsDblClick();
+    EXPECT_EQ(form.trbA.Position(), 200);
+    EXPECT_EQ(form.state.SecondaryAlpha, Grey(200));
+    form.imgColorsDblClick();
+    EXPECT_EQ(form.state.SecondaryAlpha, clBlack);
+    form.trbA.SetPosition(30);
+    form.state.SecondaryAlpha = clWhite;
+    form.imgColorsDblClick();  // cancelled: the colour follows the slider
+    EXPECT_EQ(form.state.SecondaryAlpha, Grey(30));
+    EXPECT_EQ(host.colorDialogStarts,
+              (std::vector<TColor>{clBlack, RGB(1, 2, 3), RGB(200, 10, 99), RGB(0, 0, 255)}));
 }
 
 }  // namespace

@@ -3,116 +3,93 @@
 #include <algorithm>
 #include <optional>
 #include <set>
+#include <string>
+#include <tuple>
 #include <vector>
 
 #include "app/tmain.hpp"
 #include "scripted_platform.hpp"
-#include "tools/tool_palette.hpp"
 
 namespace corvanth {
 namespace {
 
+class Palette : public ::testing::Test {
+  protected:
+    testing::ScriptedPlatform host;
+    TMain form{host};
+    const Bitmap& picture() { return form.imgToolbar.Picture; }
+};
+
+// A press on the palette, starting from Rectangle with the text box shown; a miss keeps the tool.
 struct Press {
+    const char* name;
     int X, Y;
     std::optional<int> tool;
+    TMouseButton button = TMouseButton::mbLeft;
 };
-class PaletteHits : public ::testing::TestWithParam<Press> {};
+class PaletteHits : public Palette, public ::testing::WithParamInterface<Press> {};
 
-TEST_P(PaletteHits, PressSelects) {
+TEST_P(PaletteHits, SelectsTheCellsToolAndItsOptions) {
     const Press p = GetParam();
-    testing::ScriptedPlatform host;
-    TMain form(host);
-    form.state.CurrentTool = Move;
-    form.imgToolbarMouseDown(TMouseButton::mbRight, p.X, p.Y);
-    EXPECT_EQ(form.state.CurrentTool, p.tool.value_or(Move));
-}
-
-INSTANTIATE_TEST_SUITE_P(Cells, PaletteHits,
-                         ::testing::Values(Press{23, 21, Pencil}, Press{1, 1, Pencil},
-                                           Press{24, 10, std::nullopt}, Press{10, 22, std::nullopt},
-                                           Press{0, 5, std::nullopt}, Press{143, 43, Line},
-                                           Press{80, 10, Rectangle}, Press{100, 10, Ellipse},
-                                           Press{30, 10, Brush}, Press{60, 10, Spray}, Press{130, 10, Text},
-                                           Press{10, 30, ColorPicker}, Press{30, 30, Fill},
-                                           Press{60, 30, Eraser}, Press{80, 30, Select}, Press{100, 30, Move},
-                                           Press{144, 30, std::nullopt}, Press{-1, 10, std::nullopt}));
-
-TEST(Palette, OptionControlsFollowTheTool) {
-    testing::ScriptedPlatform host;
-    TMain form(host);
-    const std::set<int> brushTools{Pencil, Brush, Spray, Eraser};
-    for (const ToolCell& cell : kToolCells) {
-        form.edtText.SetVisible(true);
-        form.imgToolbarMouseDown(TMouseButton::mbLeft, cell.originX() + 12, cell.originY() + 11);
-        ASSERT_EQ(form.state.CurrentTool, cell.id);
-        const bool brush = brushTools.count(cell.id) > 0;
-        EXPECT_EQ(form.trbBrushSize.Visible, brush) << cell.id;
-        EXPECT_EQ(form.edtBrushSize.Visible, brush) << cell.id;
-        EXPECT_EQ(form.lblBrushSize.Visible, brush) << cell.id;
-        EXPECT_EQ(form.chkFilled.Visible, cell.id == Rectangle) << cell.id;
-        EXPECT_FALSE(form.edtText.Visible);
-    }
-}
-
-TEST(Palette, MissKeepsOptionsButHidesTextAndRepaints) {
-    testing::ScriptedPlatform host;
-    TMain form(host);
     form.imgToolbarMouseDown(TMouseButton::mbLeft, 80, 10);
     form.edtText.SetVisible(true);
-    form.imgToolbarMouseDown(TMouseButton::mbMiddle, 72, 10);
-    EXPECT_EQ(form.state.CurrentTool, Rectangle);
-    EXPECT_TRUE(form.chkFilled.Visible);
+    form.imgToolbarMouseDown(p.button, p.X, p.Y);
+    const int tool = p.tool.value_or(Rectangle);
+    EXPECT_EQ(form.state.CurrentTool, tool);
+    const bool brush = tool == Pencil || tool == Brush || tool == Spray || tool == Eraser;
+    EXPECT_TRUE(form.trbBrushSize.Visible == brush && form.edtBrushSize.Visible == brush &&
+                form.lblBrushSize.Visible == brush);
+    EXPECT_EQ(form.chkFilled.Visible, tool == Rectangle);
     EXPECT_FALSE(form.edtText.Visible);
 }
 
-// Ring pixels: light to the upper left and dark to the lower right on a raised button, the other
-// way round on the pressed one.
-TEST(Palette, FramesShowTheCurrentToolPressedIn) {
-    testing::ScriptedPlatform host;
-    TMain form(host);
-    const Bitmap& p = form.imgToolbar.Picture;
-    const auto check = [&](int tool, bool sunken) {
-        const ToolCell& cell = *std::find_if(kToolCells.begin(), kToolCells.end(),
-                                             [tool](const ToolCell& c) { return c.id == tool; });
-        const TColor light = 0x5C5C5C, dark = 0x202020;
-        const int x = cell.originX(), y = cell.originY();
-        EXPECT_EQ(p.at(x + 11, y + 1), sunken ? dark : light) << tool;
-        EXPECT_EQ(p.at(x + 1, y + 10), sunken ? dark : light) << tool;
-        EXPECT_EQ(p.at(x + 22, y + 10), sunken ? light : dark) << tool;
-        EXPECT_EQ(p.at(x + 11, y + 20), sunken ? light : dark) << tool;
-        EXPECT_EQ(p.at(x + 20, y + 6), sunken ? light : dark) << tool;
-        EXPECT_EQ(p.at(x + 5, y + 18), sunken ? dark : light) << tool;
-        EXPECT_EQ(p.at(x + 6, y + 18), sunken ? light : dark) << tool;
-        for (int i = 0; i < kToolCellWidth; ++i) EXPECT_EQ(p.at(x + i, y), clBlack);
-        for (int i = 0; i < kToolCellHeight; ++i) EXPECT_EQ(p.at(x + 23, y + i), clBlack);
-        EXPECT_EQ(p.at(x + 1, y + 1), clBlack);  // outside the ring
-    };
-    for (const ToolCell& cell : kToolCells) check(cell.id, cell.id == Pencil);
-    form.imgToolbarMouseDown(TMouseButton::mbLeft, 143, 43);
-    for (const ToolCell& cell : kToolCells) check(cell.id, cell.id == Line);
-}
+INSTANTIATE_TEST_SUITE_P(
+    Cells, PaletteHits,
+    ::testing::Values(Press{"PencilFarCorner", 23, 21, Pencil, TMouseButton::mbRight},
+                      Press{"PencilNear", 1, 1, Pencil}, Press{"CellBorderX24", 24, 10, std::nullopt},
+                      Press{"CellBorderY22", 10, 22, std::nullopt}, Press{"CellBorderX0", 0, 5, std::nullopt},
+                      Press{"LeftOfPalette", -1, 10, std::nullopt},
+                      Press{"RightOfPalette", 144, 30, std::nullopt}, Press{"LineFarCorner", 143, 43, Line},
+                      Press{"Rectangle", 80, 10, Rectangle}, Press{"Ellipse", 100, 10, Ellipse},
+                      Press{"Brush", 30, 10, Brush, TMouseButton::mbMiddle}, Press{"Spray", 60, 10, Spray},
+                      Press{"Text", 130, 10, Text}, Press{"ColorPicker", 10, 30, ColorPicker},
+                      Press{"Fill", 30, 30, Fill}, Press{"Eraser", 60, 30, Eraser},
+                      Press{"Select", 80, 30, Select}, Press{"Move", 100, 30, Move}),
+    [](const auto& info) { return std::string(info.param.name); });
 
-TEST(Palette, IconsShowInsideTheRingsAndDifferFromEachOther) {
-    testing::ScriptedPlatform host;
-    TMain form(host);
-    const Bitmap& p = form.imgToolbar.Picture;
-    const std::set<TColor> iconColours{0x282828, 0x000000, 0x7F7F7F};
-    std::set<std::vector<TColor>> seen;
-    for (const ToolCell& cell : kToolCells) {
-        std::vector<TColor> inside;
-        int ink = 0;
-        for (int r = 0; r < kToolCellHeight; ++r)
-            for (int c = 0; c < kToolCellWidth; ++c) {
-                if (FrameRaisedAt(c, r) != kFrameKeep) continue;
-                const TColor v = p.at(cell.originX() + c, cell.originY() + r);
-                EXPECT_TRUE(iconColours.count(v)) << cell.id;
-                ink += v != 0x282828;
-                inside.push_back(v);
+// Per cell: sample ring pixels, light grey (lit) or dark grey on a raised button and the other way
+// round on the pressed one; the top row, right column and corner outside the ring black; and inside
+// the ring (columns 5 to 18, rows 4 to 17) an icon in the three icon colours, different for each tool.
+TEST_F(Palette, ButtonsShowTheirIconsAndTheCurrentToolPressedIn) {
+    const std::tuple<int, int, bool> ring[] = {{11, 1, true},   {1, 10, true},   {5, 18, true},
+                                               {22, 10, false}, {11, 20, false}, {20, 6, false},
+                                               {6, 18, false}};
+    const auto check = [&](int sunkenX, int sunkenY) {
+        std::set<std::vector<TColor>> icons;
+        for (int x = 0; x < 144; x += 24)
+            for (int y = 0; y < 44; y += 22) {
+                for (auto [c, r, lit] : ring)
+                    EXPECT_EQ(picture().at(x + c, y + r),
+                              lit != (x == sunkenX && y == sunkenY) ? 0x5C5C5Cu : 0x202020u)
+                        << x << "," << y << " ring " << c << "," << r;
+                for (int i = 0; i < 24; ++i) EXPECT_EQ(picture().at(x + i, y), clBlack);
+                for (int i = 0; i < 22; ++i) EXPECT_EQ(picture().at(x + 23, y + i), clBlack);
+                EXPECT_EQ(picture().at(x + 1, y + 1), clBlack);
+                std::vector<TColor> icon;
+                for (int r = 4; r <= 17; ++r)
+                    for (int c = 5; c <= 18; ++c) icon.push_back(picture().at(x + c, y + r));
+                EXPECT_TRUE(
+                    std::all_of(icon.begin(), icon.end(),
+                                [](TColor v) { return v == 0x282828u || v == clBlack || v == 0x7F7F7Fu; }))
+                    << x << "," << y;
+                EXPECT_GT(std::count(icon.begin(), icon.end(), clBlack), 10) << x << "," << y;
+                icons.insert(icon);
             }
-        EXPECT_GT(ink, 20) << cell.id;
-        seen.insert(inside);
-    }
-    EXPECT_EQ(seen.size(), kToolCells.size());
+        EXPECT_EQ(icons.size(), 12u);
+    };
+    check(0, 0);  // Pencil at start
+    form.imgToolbarMouseDown(TMouseButton::mbLeft, 143, 43);
+    check(120, 22);
 }
 
 }  // namespace
