@@ -1,0 +1,263 @@
+// The Qt front end on the offscreen platform: the main window's frame, menu, layout, shortcuts and real
+// widget input, the real file dialogs and message boxes answered the way a user would, the glyphs and the
+// intro windows.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QSlider>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <algorithm>
+
+#include "app/intro_window.hpp"
+#include "app/tmain.hpp"
+#include "qt/bitmap_view.hpp"
+#include "qt/intro_window.hpp"
+#include "qt/main_window.hpp"
+#include "qt/qt_platform.hpp"
+#include "qt/window_setup.hpp"
+#include "scripted_platform.hpp"
+
+namespace corvanth::qt {
+namespace {
+
+constexpr QRgb kBlack = 0xff000000, kWhite = 0xffffffff;
+
+// A shown main window; runs counts the handlers it ran.
+struct WindowTest : ::testing::Test {
+    corvanth::testing::ScriptedPlatform platform;
+    TMain form{platform};
+    MainWindow window{form};
+    int runs = 0;
+    void SetUp() override {
+        window.afterHandler = [this] { ++runs; };
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));  // for the shortcuts
+    }
+    template <class W = QWidget>
+    W* widget(const char* name) const {
+        return window.client()->findChild<W*>(name);
+    }
+    QRgb viewPixel(const TImage& image, QPoint p) const { return window.view(image)->image().pixel(p); }
+};
+
+TEST_F(WindowTest, ClientAreaIsFixedBlackAndBelowTheMenuBar) {
+    const int bar = window.menuBar()->height();
+    EXPECT_EQ(window.windowTitle(), "Corvanth Logo Editor");
+    EXPECT_EQ(window.client()->geometry(), QRect(0, bar, 700, 353));
+    EXPECT_EQ(window.size(), QSize(700, 353 + bar));
+    EXPECT_EQ(window.minimumSize(), window.maximumSize());
+    const auto buttons = Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint;
+    EXPECT_EQ(window.windowFlags() & buttons, Qt::WindowMinimizeButtonHint);
+    EXPECT_EQ(window.client()->grab().toImage().pixel(245, 5), kBlack);  // between the panels
+}
+
+// An item as "caption@shortcut", "-" for a separator, its submenu's items in brackets.
+std::string Describe(const QAction& a) {
+    std::string s = a.isSeparator() ? "-" : a.text().toStdString();
+    if (!a.shortcut().isEmpty()) s += "@" + a.shortcut().toString().toStdString();
+    if (!a.menu()) return s;
+    for (const QAction* item : a.menu()->actions())
+        s += (item == a.menu()->actions()[0] ? "[" : "|") + Describe(*item);
+    return s + "]";
+}
+
+TEST_F(WindowTest, MenuBarHoldsEveryItemInOrder) {
+    std::vector<std::string> menus;
+    for (const QAction* a : window.menuBar()->actions()) menus.push_back(Describe(*a));
+    EXPECT_EQ(menus, (std::vector<std::string>{
+                         "&File[&New...@Ctrl+N|-|&Open...@Ctrl+O|-|&Save@Ctrl+S|Save &As...|-|E&xit]",
+                         "&Edit[&Undo@Ctrl+Z|-|Rotate[90°|180°|270°|-|Flip Horizontal|Flip Vertical]]",
+                         "&Image[F&ont]",
+                         "&View[&Grid@Ctrl+G]",
+                         "&Select[&All@Ctrl+A|&Deselect@Ctrl+D]",
+                         "Fil&ter[&Blur@Ctrl+B[Blur &10%|Blur &25%|Blur &50%|Blur 1&00%]]",
+                         "&Help[&Contents|-|Contact info...|&About...]",
+                     }));
+}
+
+TEST_F(WindowTest, EveryComponentStandsAtItsPlaceAboveTheArtwork) {
+    const TControl* controls[] = {
+        &form.Image1,       &form.Image2,     &form.Image3,       &form.Image4,    &form.Image5,
+        &form.Image6,       &form.imgToolbar, &form.imgColors,    &form.imgMain,   &form.imgRGB,
+        &form.imgA,         &form.iOutImage,  &form.imgUndoRGB,   &form.imgUndoA,  &form.lblBrushSize,
+        &form.edtBrushSize, &form.edtText,    &form.trbBrushSize, &form.chkFilled, &form.lblR,
+        &form.edtR,         &form.trbR,       &form.lblG,         &form.edtG,      &form.trbG,
+        &form.lblB,         &form.edtB,       &form.trbB,         &form.lblA,      &form.edtA,
+        &form.trbA};
+    for (const TControl* c : controls) {
+        QWidget* w = widget(c->Name.c_str());
+        ASSERT_NE(w, nullptr) << c->Name;
+        const Bounds& b = c->bounds;
+        EXPECT_EQ(w->geometry(), QRect(b.left, b.top, b.width, b.height)) << c->Name;
+        EXPECT_EQ(w->isVisible(), c->Visible) << c->Name;
+        // The six decorations lie at the bottom of the stacking order, below every working control.
+        EXPECT_EQ(window.client()->children().indexOf(w) < 6, c->Name.starts_with("Image")) << c->Name;
+    }
+}
+
+TEST_F(WindowTest, CtrlBRunsNothingAndCtrlGTogglesTheGrid) {
+    QAction* grid = window.menuAction("mniGrid");
+    QTest::keyClick(&window, Qt::Key_B, Qt::ControlModifier);
+    EXPECT_EQ(runs, 0);
+    EXPECT_FALSE(grid->isChecked());
+    QTest::keyClick(&window, Qt::Key_G, Qt::ControlModifier);
+    EXPECT_EQ(runs, 1);
+    EXPECT_TRUE(grid->isChecked());
+    EXPECT_EQ(viewPixel(form.imgMain, {3, 0}), kBlack);
+    EXPECT_EQ(viewPixel(form.imgMain, {2, 2}), kWhite);
+    EXPECT_EQ(window.view(form.imgMain)->grab().toImage().pixel(3, 10), kBlack);  // and on screen
+    QTest::keyClick(&window, Qt::Key_G, Qt::ControlModifier);
+    EXPECT_FALSE(grid->isChecked());
+    EXPECT_EQ(viewPixel(form.imgMain, {3, 0}), kWhite);
+}
+
+TEST_F(WindowTest, TypingAndSlidingKeepBoxSliderAndColourTogether) {
+    auto* edit = widget<QLineEdit>("edtR");
+    edit->selectAll();
+    QTest::keyClicks(edit, "300");
+    EXPECT_EQ(edit->text(), "255");
+    EXPECT_EQ(widget<QSlider>("trbR")->value(), 255);
+    EXPECT_EQ(runs, 3);  // one per key: setting box and slider from the model fires nothing
+    EXPECT_EQ(viewPixel(form.imgColors, {25, 12}), qRgb(255, 0, 0));  // the primary swatch
+    auto* slider = widget<QSlider>("trbB");
+    slider->setFocus();
+    QTest::keyClick(slider, Qt::Key_End);
+    QTest::keyClick(slider, Qt::Key_Left);
+    EXPECT_EQ(widget<QLineEdit>("edtB")->text(), "254");
+    EXPECT_EQ(form.state.PrimaryRGB, RGB(255, 0, 254));
+    EXPECT_EQ(runs, 5);
+}
+
+TEST_F(WindowTest, SwapArrowThenDoubleClickOnTheSecondarySwatch) {
+    BitmapView* panel = window.view(form.imgColors);
+    QTest::mouseClick(panel, Qt::LeftButton, {}, QPoint(48, 15));  // the swap arrow
+    EXPECT_EQ(form.state.PrimaryRGB, clWhite);
+    EXPECT_EQ(form.state.SecondaryRGB, clBlack);
+    EXPECT_EQ(widget<QLineEdit>("edtG")->text(), "255");
+    platform.colorAnswers.push_back(RGB(10, 20, 30));
+    // What the widget receives of a double click: press, release, double click, release.
+    QTest::mouseClick(panel, Qt::LeftButton, {}, QPoint(60, 10));
+    QTest::mouseDClick(panel, Qt::LeftButton, {}, QPoint(60, 10));
+    QTest::mouseRelease(panel, Qt::LeftButton, {}, QPoint(60, 10));
+    // The first press chose the black secondary swatch before the dialog opened for it.
+    EXPECT_EQ(platform.colorDialogStarts, std::vector<TColor>{clBlack});
+    EXPECT_EQ(form.state.SecondaryRGB, RGB(10, 20, 30));
+    EXPECT_EQ(widget<QLineEdit>("edtG")->text(), "20");
+}
+
+TEST_F(WindowTest, PencilDragPaintsThePlaneAndTheView) {
+    QWidget* view = window.view(form.imgMain);
+    QTest::mousePress(view, Qt::LeftButton, {}, QPoint(10, 10));
+    QTest::mouseMove(view, QPoint(50, 10));
+    QTest::mouseMove(view, QPoint(-5, 80));  // left of the view: plane x -1, clipped
+    QTest::mouseRelease(view, Qt::LeftButton, {}, QPoint(-5, 80));
+    QTest::mouseMove(view, QPoint(100, 100));  // hovering paints nothing
+    for (const auto& [x, y, colour] :
+         {std::tuple{2, 2, clBlack}, {12, 2, clBlack}, {7, 2, clWhite}, {0, 20, clWhite}, {25, 25, clWhite}})
+        EXPECT_EQ(form.imgRGB.Picture.GetPixel(x, y), colour) << x << "," << y;
+    EXPECT_EQ(viewPixel(form.imgMain, {48, 8}), kBlack);
+    EXPECT_EQ(viewPixel(form.imgRGB, {12, 2}), kBlack);
+}
+
+// Answers the next modal window of type W once it opens (the command that opens it blocks till then).
+template <class W>
+void WhenShown(std::function<void(W*)> answer) {
+    QTimer::singleShot(10, [answer] {
+        auto* w = qobject_cast<W*>(QApplication::activeModalWidget());
+        w ? answer(w) : WhenShown<W>(answer);
+    });
+}
+
+struct FileCommandsTest : ::testing::Test {
+    QtPlatform platform;
+    TMain form{platform};
+    MainWindow window{form};
+    QTemporaryDir dir;
+    QString folder;  // where the last file dialog started, and its filters
+    QStringList filters;
+    void SetUp() override { platform.setParentWindow(&window); }
+    QString path(const char* name) const { return dir.filePath(name); }
+    // Runs the menu command and types the name into its file dialog, or cancels it without one.
+    void Run(const char* command, const char* name) {
+        WhenShown<QFileDialog>([this, name](QFileDialog* d) {
+            folder = d->directory().absolutePath();
+            filters = d->nameFilters();
+            if (!name) return d->reject();
+            d->findChild<QLineEdit*>("fileNameEdit")->setText(path(name));
+            static_cast<QDialog*>(d)->accept();  // QFileDialog hides accept()
+        });
+        window.menuAction(command)->trigger();
+    }
+};
+
+TEST_F(FileCommandsTest, DialogsStartInTheLastFolderAndBadFilesGetAMessage) {
+    Run("Save1", nullptr);  // cancelled: nothing written
+    EXPECT_TRUE(QDir(dir.path()).isEmpty());
+    EXPECT_EQ(folder, QDir::current().absolutePath());  // "." the first time
+    EXPECT_EQ(filters, QStringList("*.tga (*.tga)"));
+    Run("SaveAs1", "logo");
+    EXPECT_EQ(QFile(path("logo.tga")).size(), 16402);
+    QFile::remove(path("logo.tga"));
+    window.menuAction("Save1")->trigger();  // no dialog now
+    EXPECT_EQ(QFile(path("logo.tga")).size(), 16402);
+    form.imgRGB.Picture.SetPixel(0, 0, clBlack);
+    Run("Open1", "logo.tga");
+    EXPECT_EQ(folder, dir.path());
+    EXPECT_EQ(form.imgRGB.Picture.GetPixel(0, 0), clWhite);
+
+    ASSERT_TRUE(QFile::resize(path("logo.tga"), 10));
+    WhenShown<QMessageBox>([](QMessageBox* box) {
+        EXPECT_EQ(box->windowTitle(), "Error Message");
+        EXPECT_EQ(box->text(), "Error: Image not 64x64 pixels.");
+        EXPECT_EQ(box->icon(), QMessageBox::NoIcon);
+        box->accept();
+    });
+    form.imgRGB.Picture.SetPixel(0, 0, clBlack);
+    Run("Open1", "logo.tga");
+    EXPECT_EQ(form.imgRGB.Picture.GetPixel(0, 0), clBlack);  // the document stays as it was
+}
+
+TEST(QtGlyphs, TextBecomesAHardMask) {
+    QtPlatform platform;
+    const GlyphRun run = platform.Glyphs().Render(TFont{"DejaVu Sans", -16}, "HI");
+    ASSERT_EQ(run.ink.size(), static_cast<std::size_t>(run.width * run.height));
+    EXPECT_TRUE(std::ranges::all_of(run.ink, [](auto v) { return v <= 1; }));
+    EXPECT_GT(std::ranges::count(run.ink, 1), 20);
+    EXPECT_EQ(platform.Glyphs().Render(TFont{}, "").ink.size(), 0u);
+}
+
+TEST(IntroWindowsTest, AClickHidesOnlyTheWindowClicked) {
+    IntroWindows model;
+    IntroWindowSet windows(model);
+    model.Create();
+    windows.sync();
+    model.Create();  // as Help > About does
+    windows.sync();
+    ASSERT_EQ(windows.windows().size(), 2u);
+    IntroWindow& older = *windows.windows()[0];
+    EXPECT_EQ(older.size(), QSize(381, 232));
+    EXPECT_TRUE(older.windowFlags().testFlags(Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint));
+    QTest::mouseClick(older.findChild<BitmapView*>(), Qt::LeftButton, {}, QPoint(100, 100));
+    EXPECT_FALSE(older.isVisible());
+    EXPECT_TRUE(windows.windows()[1]->isVisible());
+}
+
+}  // namespace
+}  // namespace corvanth::qt
+
+// The widgets need one application object for the whole run.
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    corvanth::qt::SetUpApplication(app);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
