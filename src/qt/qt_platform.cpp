@@ -33,7 +33,8 @@ std::optional<std::string> QtPlatform::runFileDialog(const FileDialogOptions& op
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setNameFilter(NameFilter(options.filter));
     dialog.setDirectory(lastFolder_.isEmpty() ? QString::fromStdString(options.initialDir) : lastFolder_);
-    dialog.setFileMode(QFileDialog::AnyFile);
+    // Open picks a file that exists; Save may name a new one.
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     if (save) {
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         // An existing file is replaced without a question.
