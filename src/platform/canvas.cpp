@@ -51,6 +51,12 @@ void TCanvas::LineTo(int x, int y) {
             bitmap_.at(px, y) = state_.pen.color;
         return;
     }
+    if (cx == x && x >= 0 && x < bitmap_.width()) {  // vertical, likewise
+        const int from = cy < y ? cy : y + 1, to = cy < y ? y : cy + 1;
+        for (int py = std::max(from, 0); py < std::min(to, bitmap_.height()); ++py)
+            bitmap_.at(x, py) = state_.pen.color;
+        return;
+    }
     // Bresenham from the current point; the end point itself is left out.
     const int dx = std::abs(x - cx), dy = -std::abs(y - cy);
     const int sx = cx < x ? 1 : -1, sy = cy < y ? 1 : -1;
