@@ -74,7 +74,7 @@ TgaPixels DecodeTgaImage(std::span<const std::uint8_t> bytes) {
         for (int i = 0; i < kTgaSide; ++i) {
             const int x = rightToLeft ? kTgaSide - 1 - i : i;
             const std::size_t p = static_cast<std::size_t>(j * kTgaSide + i) * pixelBytes;
-            const std::size_t at = static_cast<std::size_t>(y * kTgaSide + x);
+            const auto at = static_cast<std::size_t>(y * kTgaSide + x);
             out.rgb[at] = RGB(stored[p + 2], stored[p + 1], stored[p]);
             if (depth == 32) out.alpha[at] = stored[p + 3];
         }

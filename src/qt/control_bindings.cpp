@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 #include <QSignalBlocker>
+#include <utility>
 
 #include "qt/key_codes.hpp"
 
@@ -27,7 +28,7 @@ TrackBarBinding::TrackBarBinding(TTrackBar& model, QWidget* parent, std::functio
     setTickInterval(1);
     setPageStep(2);
     sync();
-    connect(this, &QSlider::valueChanged, this, [this, afterInput](int value) {
+    connect(this, &QSlider::valueChanged, this, [this, afterInput = std::move(afterInput)](int value) {
         model_.SetPosition(value);
         afterInput();
     });
@@ -45,7 +46,7 @@ EditBinding::EditBinding(TEdit& model, QWidget* parent, std::function<void()> af
     Place(*this, model);
     setTextMargins(0, 0, 0, 0);
     sync();
-    connect(this, &QLineEdit::textEdited, this, [this, afterInput](const QString& text) {
+    connect(this, &QLineEdit::textEdited, this, [this, afterInput = std::move(afterInput)](const QString& text) {
         model_.SetTextBuf(text.toStdString());
         afterInput();
     });
@@ -84,7 +85,7 @@ CheckBoxBinding::CheckBoxBinding(TCheckBox& model, QWidget* parent, std::functio
     : QCheckBox(parent), model_(model) {
     Place(*this, model);
     sync();
-    connect(this, &QCheckBox::toggled, this, [this, afterInput](bool checked) {
+    connect(this, &QCheckBox::toggled, this, [this, afterInput = std::move(afterInput)](bool checked) {
         model_.Checked = checked;
         afterInput();
     });

@@ -13,7 +13,7 @@ QString Text(std::string_view s) {
 
 }  // namespace
 
-MenuBinding::MenuBinding(QMenuBar& bar, QWidget& window, TMain& form, Runner run) : form_(form) {
+MenuBinding::MenuBinding(QMenuBar& bar, QWidget& window, TMain& form, const Runner& run) : form_(form) {
     QMenu* menus[3] = {nullptr, nullptr, nullptr};  // the open menu of each level
     for (std::size_t i = 0; i < kMainMenu.size(); ++i) {
         const MenuEntry& e = kMainMenu[i];

@@ -12,7 +12,7 @@ namespace corvanth::qt {
 class MenuBinding {
   public:
     using Runner = std::function<void(void (TMain::*)())>;
-    MenuBinding(QMenuBar& bar, QWidget& window, TMain& form, Runner run);
+    MenuBinding(QMenuBar& bar, QWidget& window, TMain& form, const Runner& run);
     // Check marks follow the model's menu items.
     void sync();
     QAction* action(std::string_view name) const;

@@ -19,7 +19,7 @@ QString Text(std::string_view s) {
 
 // "description|mask" becomes Qt's "description (mask)".
 QString NameFilter(const std::string& filter) {
-    const QString f = QString::fromStdString(filter);
+    QString f = QString::fromStdString(filter);
     const qsizetype bar = f.indexOf('|');
     if (bar < 0) return f;
     return f.left(bar) + " (" + f.mid(bar + 1) + ")";
