@@ -18,9 +18,15 @@ void StampAt8(benchmark::State& st, const std::array<BrushMask, 8>& masks, Stamp
     }
     benchmark::DoNotOptimize(touched);
 }
-void BM_StampSolid8(benchmark::State& st) { StampAt8(st, kSolidMasks, StampInk::Set); }
-void BM_StampSoft8(benchmark::State& st) { StampAt8(st, kSoftMasks, StampInk::Blend); }
-void BM_StampScatter8(benchmark::State& st) { StampAt8(st, kScatterMasks, StampInk::Blend); }
+void BM_StampSolid8(benchmark::State& st) {
+    StampAt8(st, kSolidMasks, StampInk::Set);
+}
+void BM_StampSoft8(benchmark::State& st) {
+    StampAt8(st, kSoftMasks, StampInk::Blend);
+}
+void BM_StampScatter8(benchmark::State& st) {
+    StampAt8(st, kScatterMasks, StampInk::Blend);
+}
 BENCHMARK(BM_StampSolid8);
 BENCHMARK(BM_StampSoft8);
 BENCHMARK(BM_StampScatter8);

@@ -46,10 +46,11 @@ EditBinding::EditBinding(TEdit& model, QWidget* parent, std::function<void()> af
     Place(*this, model);
     setTextMargins(0, 0, 0, 0);
     sync();
-    connect(this, &QLineEdit::textEdited, this, [this, afterInput = std::move(afterInput)](const QString& text) {
-        model_.SetTextBuf(text.toStdString());
-        afterInput();
-    });
+    connect(this, &QLineEdit::textEdited, this,
+            [this, afterInput = std::move(afterInput)](const QString& text) {
+                model_.SetTextBuf(text.toStdString());
+                afterInput();
+            });
 }
 
 void EditBinding::sync() {
