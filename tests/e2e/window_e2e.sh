@@ -30,7 +30,12 @@ for _ in $(seq 100); do
   sleep 0.1
 done
 [ -n "$main" ] || { echo "no main window"; exit 1; }
-intro=$(xdotool search --onlyvisible --name '^frmIntro$' | head -n 1)
+intro=""
+for _ in $(seq 50); do
+  intro=$(xdotool search --onlyvisible --name '^frmIntro$' 2>/dev/null | head -n 1) && [ -n "$intro" ] && break
+  sleep 0.1
+done
+[ -n "$intro" ] || { echo "FAIL: no intro window at start"; exit 1; }
 sleep 0.5
 
 # The client area is the bottom 353 rows of the window below its menu bar.
@@ -57,12 +62,10 @@ expect() {  # what, client x, y, wanted or !unwanted
 }
 
 # A click closes the intro window.
-if [ -n "$intro" ]; then
-  xdotool mousemove --window "$intro" 100 100 click 1
-  sleep 0.5
-  if xdotool search --onlyvisible --name '^frmIntro$' >/dev/null 2>&1; then echo "FAIL: intro window still shown"; exit 1; fi
-  echo "ok: intro window closed by a click"
-fi
+xdotool mousemove --window "$intro" 100 100 click 1
+sleep 0.5
+if xdotool search --onlyvisible --name '^frmIntro$' >/dev/null 2>&1; then echo "FAIL: intro window still shown"; exit 1; fi
+echo "ok: intro window closed by a click"
 
 xdotool windowactivate --sync "$main" 2>/dev/null || true
 shot
