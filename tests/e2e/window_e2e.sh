@@ -24,18 +24,16 @@ unset QT_QPA_PLATFORM
 "$app" >/dev/null 2>&1 & pids+=($!)
 app_pid=$!
 
-main=""
-for _ in $(seq 100); do
-  main=$(xdotool search --onlyvisible --name '^Corvanth Logo Editor$' 2>/dev/null | head -n 1) && [ -n "$main" ] && break
-  sleep 0.1
-done
-[ -n "$main" ] || { echo "no main window"; exit 1; }
-intro=""
-for _ in $(seq 50); do
-  intro=$(xdotool search --onlyvisible --name '^frmIntro$' 2>/dev/null | head -n 1) && [ -n "$intro" ] && break
-  sleep 0.1
-done
-[ -n "$intro" ] || { echo "FAIL: no intro window at start"; exit 1; }
+visible_window() {  # title pattern -> window id, waiting up to ten seconds
+  for _ in $(seq 100); do
+    local w; w=$(xdotool search --onlyvisible --name "$1" 2>/dev/null || true)
+    [ -n "$w" ] && { echo "${w%%$'\n'*}"; return 0; }
+    sleep 0.1
+  done
+  return 1
+}
+main=$(visible_window '^Corvanth Logo Editor$') || { echo "FAIL: no main window"; exit 1; }
+intro=$(visible_window '^frmIntro$') || { echo "FAIL: no intro window at start"; exit 1; }
 sleep 0.5
 
 # The client area is the bottom 353 rows of the window below its menu bar.
