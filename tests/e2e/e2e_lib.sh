@@ -1,0 +1,80 @@
+#!/usr/bin/env bash
+# Shared steps of the window tests: a private X server with a window manager, the editor in it,
+# and pixel checks on screenshots. Source it, then call start_editor APP [ARGS...].
+set -euo pipefail
+work=$(mktemp -d)
+pids=()
+cleanup() {
+  for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
+  wait 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+start_x() {  # [--no-wm]
+  local n=120
+  while [ -e /tmp/.X$n-lock ] || [ -e /tmp/.X11-unix/X$n ]; do n=$((n + 1)); done
+  Xvfb :$n -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 & pids+=($!)
+  export DISPLAY=:$n
+  for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+  if [ "${1:-}" != --no-wm ]; then
+    openbox >/dev/null 2>&1 & pids+=($!)
+    sleep 0.5
+  fi
+  unset QT_QPA_PLATFORM
+}
+
+visible_window() {  # title pattern -> window id, waiting up to ten seconds
+  for _ in $(seq 100); do
+    local w; w=$(xdotool search --onlyvisible --name "$1" 2>/dev/null || true)
+    [ -n "$w" ] && { echo "${w%%$'\n'*}"; return 0; }
+    sleep 0.1
+  done
+  return 1
+}
+
+# Starts the editor and finds its main window; sets app_pid, main, intro, X, Y, WIDTH, HEIGHT and the
+# client area's top-left corner (cx, cy): the bottom 353 rows of the window, below its menu bar.
+start_editor() {  # APP [ARGS...]
+  "$@" >/dev/null 2>&1 & pids+=($!)
+  app_pid=$!
+  main=$(visible_window '^Corvanth Logo Editor$') || { echo "FAIL: no main window"; exit 1; }
+  intro=$(visible_window '^frmIntro$') || { echo "FAIL: no intro window at start"; exit 1; }
+  sleep 0.5
+  local info; info=$(xwininfo -id "$main")
+  X=$(awk '/Absolute upper-left X/ {print $4}' <<<"$info")
+  Y=$(awk '/Absolute upper-left Y/ {print $4}' <<<"$info")
+  WIDTH=$(awk '/Width:/ {print $2}' <<<"$info")
+  HEIGHT=$(awk '/Height:/ {print $2}' <<<"$info")
+  cx=$X
+  cy=$((Y + HEIGHT - 353))
+}
+
+close_intro() {
+  xdotool mousemove --window "$intro" 100 100 click 1
+  sleep 0.5
+  if xdotool search --onlyvisible --name '^frmIntro$' >/dev/null 2>&1; then echo "FAIL: intro window still shown"; exit 1; fi
+  echo "ok: intro window closed by a click"
+  xdotool windowactivate --sync "$main" 2>/dev/null || true
+}
+
+shot() { xwd -root -silent | convert xwd:- "$work/screen.png"; }
+pixel() {  # client x, y -> "r,g,b"
+  convert "$work/screen.png" -format "%[fx:int(255*p{$(($cx + $1)),$(($cy + $2))}.r)],%[fx:int(255*p{$(($cx + $1)),$(($cy + $2))}.g)],%[fx:int(255*p{$(($cx + $1)),$(($cy + $2))}.b)]" info:
+}
+expect() {  # what, client x, y, wanted or !unwanted
+  local got; got=$(pixel "$2" "$3")
+  if [ "${4#!}" != "$4" ]; then
+    [ "$got" != "${4#!}" ] || { echo "FAIL: $1 at ($2,$3) is $got"; exit 1; }
+  else
+    [ "$got" = "$4" ] || { echo "FAIL: $1 at ($2,$3) is $got, want $4"; exit 1; }
+  fi
+  echo "ok: $1"
+}
+click_client() { xdotool mousemove $((cx + $1)) $((cy + $2)) click 1; sleep 0.2; }
+alive() { kill -0 "$app_pid" || { echo "FAIL: the editor ended"; exit 1; }; }
+keep_screenshot() {
+  if [ -n "${SCREENSHOT:-}" ]; then
+    convert "$work/screen.png" -crop "${WIDTH}x$((HEIGHT + 24))+${X}+$((Y - 24))" +repage "$SCREENSHOT"
+  fi
+}
