@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 
 namespace corvanth {
@@ -33,8 +34,7 @@ std::optional<std::vector<std::uint8_t>> ReadFileBytes(const std::string& path, 
     if (fd.get() < 0) return std::nullopt;
     struct stat st {};
     if (::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_size < 0) return std::nullopt;
-    const auto length = static_cast<std::size_t>(st.st_size);
-    if (length > maxBytes) return std::nullopt;
+    const auto length = std::min(static_cast<std::size_t>(st.st_size), maxBytes);
 
     std::vector<std::uint8_t> bytes(length);
     std::size_t got = 0;

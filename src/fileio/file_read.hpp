@@ -7,12 +7,9 @@
 
 namespace corvanth {
 
-// No 64 by 64 TGA comes near this, even with the largest ID field and colour map the header can announce.
-inline constexpr std::size_t kMaxTgaFileBytes = 4u << 20;
-
-// The whole contents of a regular file of at most maxBytes, read with the file closed again before returning.
-// Nothing for a file that cannot be opened, is not a regular file (directory, FIFO, device), is larger than
-// maxBytes, or gives fewer bytes than its length. A FIFO is refused without waiting for a writer.
+// The first maxBytes of a regular file (all of it when shorter), read with the file closed again before
+// returning; the rest is never read. Nothing for a file that cannot be opened, is not a regular file
+// (directory, FIFO, device), or gives fewer bytes than its length. A FIFO is refused without waiting.
 std::optional<std::vector<std::uint8_t>> ReadFileBytes(const std::string& path, std::size_t maxBytes);
 
 }  // namespace corvanth

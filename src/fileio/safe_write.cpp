@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <random>
+#include <vector>
 
 namespace corvanth {
 
@@ -15,7 +16,31 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// The file the bytes really belong in: a link is followed, so the link itself survives the rename.
+// An old file larger than this is not held in memory to be saved over in place.
+constexpr off_t kMostBytesKept = off_t{64} << 20;
+
+// Closes the descriptor on every way out.
+class Fd {
+  public:
+    explicit Fd(int fd) : fd_(fd) {}
+    Fd(const Fd&) = delete;
+    Fd& operator=(const Fd&) = delete;
+    ~Fd() {
+        if (fd_ >= 0) ::close(fd_);
+    }
+    int get() const { return fd_; }
+    // Closes now, for the error a delayed write may report there.
+    bool close() {
+        const int fd = fd_;
+        fd_ = -1;
+        return ::close(fd) == 0;
+    }
+
+  private:
+    int fd_;
+};
+
+// The file the bytes really belong in: a link is followed, so the link itself survives.
 fs::path ResolveTarget(const std::string& path) {
     std::error_code ec;
     if (fs::is_symlink(fs::symlink_status(path, ec))) {
@@ -25,10 +50,26 @@ fs::path ResolveTarget(const std::string& path) {
     return fs::path(path);
 }
 
-bool WriteAll(int fd, std::span<const std::uint8_t> bytes) {
+fs::path FolderOf(const fs::path& target) {
+    return target.parent_path().empty() ? fs::path(".") : target.parent_path();
+}
+
+bool WriteAllAt(int fd, std::span<const std::uint8_t> bytes, off_t offset) {
     std::size_t done = 0;
     while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        const ssize_t n =
+            ::pwrite(fd, bytes.data() + done, bytes.size() - done, offset + static_cast<off_t>(done));
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        done += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+bool ReadAllAt(int fd, std::span<std::uint8_t> bytes) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::pread(fd, bytes.data() + done, bytes.size() - done, static_cast<off_t>(done));
         if (n < 0 && errno == EINTR) continue;
         if (n <= 0) return false;
         done += static_cast<std::size_t>(n);
@@ -40,11 +81,10 @@ bool WriteAll(int fd, std::span<const std::uint8_t> bytes) {
 int CreateTemporary(const fs::path& target, fs::path& tempPath) {
     std::random_device seed;
     std::mt19937_64 random(seed());
-    const fs::path folder = target.parent_path().empty() ? fs::path(".") : target.parent_path();
     for (int attempt = 0; attempt < 16; ++attempt) {
         char suffix[24];
         std::snprintf(suffix, sizeof suffix, ".%016llx.tmp", static_cast<unsigned long long>(random()));
-        tempPath = folder / ("." + target.filename().string() + suffix);
+        tempPath = FolderOf(target) / ("." + target.filename().string() + suffix);
         const int fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST) return fd;
     }
@@ -53,11 +93,53 @@ int CreateTemporary(const fs::path& target, fs::path& tempPath) {
 
 // Makes the rename itself durable; a folder that cannot be synced does not undo a finished save.
 void SyncFolder(const fs::path& target) {
-    const fs::path folder = target.parent_path().empty() ? fs::path(".") : target.parent_path();
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return;
-    ::fsync(fd);
-    ::close(fd);
+    Fd fd(::open(FolderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (fd.get() >= 0) ::fsync(fd.get());
+}
+
+enum class Outcome { Saved, Failed, NeedsInPlace };
+
+// The bytes as a new file renamed over the target. An existing target's owner and permissions go to the new
+// file first; where that, or making the file at all, is not allowed, the target must be written in place.
+Outcome ReplaceThroughTemporary(const fs::path& target, std::span<const std::uint8_t> bytes,
+                                const struct stat* old) {
+    fs::path tempPath;
+    Fd fd(CreateTemporary(target, tempPath));
+    if (fd.get() < 0) return old ? Outcome::NeedsInPlace : Outcome::Failed;
+    // Owner before mode: a change of owner clears the set-id bits.
+    if (old && (::fchown(fd.get(), old->st_uid, old->st_gid) != 0 ||
+                ::fchmod(fd.get(), old->st_mode & 07777) != 0)) {
+        fd.close();
+        ::unlink(tempPath.c_str());
+        return Outcome::NeedsInPlace;
+    }
+    bool ok = WriteAllAt(fd.get(), bytes, 0) && ::fsync(fd.get()) == 0;
+    ok = fd.close() && ok;
+    ok = ok && ::rename(tempPath.c_str(), target.c_str()) == 0;
+    if (!ok) {
+        ::unlink(tempPath.c_str());
+        return Outcome::Failed;
+    }
+    SyncFolder(target);
+    return Outcome::Saved;
+}
+
+// The bytes over the target itself, which keeps its links, owner and permissions. Its old bytes stay in
+// memory until the new ones are on disk, and go back if anything fails on the way.
+bool WriteInPlace(const fs::path& target, std::span<const std::uint8_t> bytes) {
+    Fd fd(::open(target.c_str(), O_RDWR | O_CLOEXEC | O_NOCTTY));
+    struct stat st {};
+    if (fd.get() < 0 || ::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_size > kMostBytesKept)
+        return false;
+    std::vector<std::uint8_t> old(static_cast<std::size_t>(st.st_size));
+    if (!ReadAllAt(fd.get(), old)) return false;
+    if (WriteAllAt(fd.get(), bytes, 0) && ::ftruncate(fd.get(), static_cast<off_t>(bytes.size())) == 0 &&
+        ::fsync(fd.get()) == 0)
+        return true;
+    const bool restored = WriteAllAt(fd.get(), old, 0) && ::ftruncate(fd.get(), st.st_size) == 0;
+    ::fsync(fd.get());
+    (void)restored;  // false either way: the save failed
+    return false;
 }
 
 }  // namespace
@@ -68,23 +150,17 @@ bool SafeWriteFile(const std::string& path, std::span<const std::uint8_t> bytes)
     if (target.filename().empty()) return false;  // "dir/" names no file
 
     struct stat old {};
-    const bool replacing = ::stat(target.c_str(), &old) == 0;
-    if (replacing && !S_ISREG(old.st_mode)) return false;
-
-    fs::path tempPath;
-    const int fd = CreateTemporary(target, tempPath);
-    if (fd < 0) return false;
-    // A replaced file keeps its permissions; a new one gets the usual ones less the umask.
-    bool ok = !replacing || ::fchmod(fd, old.st_mode & 07777) == 0;
-    ok = ok && WriteAll(fd, bytes) && ::fsync(fd) == 0;
-    ok = (::close(fd) == 0) && ok;
-    ok = ok && ::rename(tempPath.c_str(), target.c_str()) == 0;
-    if (!ok) {
-        ::unlink(tempPath.c_str());
-        return false;
+    if (::stat(target.c_str(), &old) != 0)
+        return errno == ENOENT && ReplaceThroughTemporary(target, bytes, nullptr) == Outcome::Saved;
+    if (!S_ISREG(old.st_mode)) return false;
+    // Whoever may not truncate the file may not replace it either.
+    if (Fd probe(::open(target.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY)); probe.get() < 0) return false;
+    // A rename would leave the other names of a hard-linked file with the old picture.
+    if (old.st_nlink == 1) {
+        const Outcome outcome = ReplaceThroughTemporary(target, bytes, &old);
+        if (outcome != Outcome::NeedsInPlace) return outcome == Outcome::Saved;
     }
-    SyncFolder(target);
-    return true;
+    return WriteInPlace(target, bytes);
 }
 
 }  // namespace corvanth

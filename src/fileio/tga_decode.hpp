@@ -3,6 +3,7 @@
 #include <span>
 #include <vector>
 
+#include "fileio/tga_layout.hpp"
 #include "fileio/tga_load_result.hpp"
 #include "platform/tcolor.hpp"
 
@@ -15,6 +16,14 @@ struct TgaPixels {
     std::vector<TColor> rgb;          // 0x00BBGGRR
     std::vector<std::uint8_t> alpha;  // all 0 for a 24-bit file
 };
+
+// The decoder never looks past this many bytes, so more need not be read: the header, the longest ID field
+// and colour map a header can announce (255 bytes; 65535 entries of up to 32 bytes), then the most pixel
+// bytes the length check can ask for (31 bytes a pixel for depth byte 255). Run-length data of a loadable
+// depth takes at most 4096 one-pixel raw packets of 5 bytes, which is less.
+inline constexpr std::size_t kTgaMostBytesUsed =
+    kTgaHeaderSize + 255 + 65535 * ((255 + 7) / 8) + kTgaPixelCount * (255 / 8);
+static_assert(kTgaMostBytesUsed == 2'224'369 && kTgaPixelCount * (1 + 4) < kTgaPixelCount * (255 / 8));
 
 // Checks the header in a fixed order (length, 64 by 64, length for the depth, depth), then reads the pixels.
 // The ID field and a present colour map are skipped, image type 10 is run-length decoded, and the

@@ -9,7 +9,6 @@
 #include "app/tmain.hpp"
 #include "document/plane.hpp"
 #include "file_fixture.hpp"
-#include "fileio/file_read.hpp"
 #include "scripted_platform.hpp"
 
 namespace corvanth {
@@ -62,10 +61,11 @@ TEST_F(FileCommands, OpenGivesTheFilesMessageOrLoadsIt) {
     WriteBytes(dir / "wide.tga", Concat({TgaHeader({.width = 0x140}), Bytes(20000, 0)}));
     WriteBytes(dir / "deep.tga", Concat({TgaHeader({.depth = 16}), Bytes(8192, 0)}));
     WriteBytes(dir / "rle.tga", Concat({TgaHeader({.imageType = 10}), Repeat(40, {0x00, 1, 2, 3, 4})}));
+    // Good images with long tails, which are left unread: 5 MiB, and 2 GiB that take no disk space.
     fs::copy_file(dir / "in32.tga", dir / "big.tga");
-    fs::resize_file(dir / "big.tga", kMaxTgaFileBytes + 1);  // a good image with a long tail
-    WriteBytes(dir / "huge.tga", {});
-    fs::resize_file(dir / "huge.tga", std::uintmax_t{2} << 30);  // 2 GiB that take no disk space
+    fs::resize_file(dir / "big.tga", 16402 + (std::uintmax_t{5} << 20));
+    fs::copy_file(dir / "in32.tga", dir / "huge.tga");
+    fs::resize_file(dir / "huge.tga", std::uintmax_t{2} << 30);
     fs::create_directory(dir / "folder.tga");
     ASSERT_EQ(::mkfifo((dir / "pipe.tga").c_str(), 0600), 0);  // refused without waiting for a writer
     const Snapshot before = Take();
@@ -73,12 +73,13 @@ TEST_F(FileCommands, OpenGivesTheFilesMessageOrLoadsIt) {
     const Snapshot loaded24{loaded32.rgb, Bitmap(64, 64, clBlack), before.undoRgb, before.undoA, ""};
     std::vector<std::tuple<const char*, const char*, const Snapshot*>> cases = {
         {"in32.tga", nullptr, &loaded32},
+        {"big.tga", nullptr, &loaded32},
+        {"huge.tga", nullptr, &loaded32},
         {"in24.tga", nullptr, &loaded24},
         {nullptr, nullptr, &before},  // cancelled
         {"wide.tga", "Error: Image not 64x64 pixels.", &before},
         {"deep.tga", "Error: Image not in 24-bit or 32-bit.", &before}};
-    for (const char* name :
-         {"rle.tga", "big.tga", "huge.tga", "missing.tga", "folder.tga", "pipe.tga", "/dev/zero"})
+    for (const char* name : {"rle.tga", "missing.tga", "folder.tga", "pipe.tga", "/dev/zero"})
         cases.emplace_back(name, kIoError, &before);
     main.state.AlphaMode = 1;  // so the view must show the new alpha plane
     for (const auto& [name, message, after] : cases) {
@@ -154,6 +155,56 @@ TEST_F(FileCommands, SavesThatWriteNothing) {
             << "wrong message or name, or the planes or view changed (wait status " << status
             << "; exit code 2: root could not be given up)";
         EXPECT_EQ(DiskContents(dir.path), disk);
+    }
+    fs::permissions(dir / "ro", fs::perms(0755));
+}
+
+// Saves as a user without root (uid 65534), each in a child: a file the user may not write is refused like
+// any failed save; one that may not be replaced by a rename (a read-only folder, another name linked to it,
+// another owner) is written in place, and a write that fails half way (a full disk) puts its old bytes back.
+TEST_F(FileCommands, SavesAsAUserWithoutRoot) {
+    if (::geteuid() != 0) GTEST_SKIP() << "needs root to make files of another user";
+    constexpr uid_t kNobody = 65534;
+    const Bytes old = {7, 7, 7};
+    for (const char* folder : {"rw", "ro"}) fs::create_directory(dir / folder);
+    for (const char* name : {"rw/readonly.tga", "rw/linked.tga", "rw/theirs.tga", "ro/mine.tga"})
+        WriteBytes(dir / name, old);
+    fs::create_hard_link(dir / "rw/linked.tga", dir / "rw/other-name.tga");
+    for (const char* name : {"rw", "rw/readonly.tga", "rw/linked.tga", "ro/mine.tga"})
+        ASSERT_EQ(::chown((dir / name).c_str(), kNobody, kNobody), 0);
+    fs::permissions(dir.path, fs::perms(0755));
+    fs::permissions(dir / "rw/readonly.tga", fs::perms(0444));
+    fs::permissions(dir / "rw/theirs.tga", fs::perms(0666));
+    fs::permissions(dir / "ro", fs::perms(0555));
+    const Bytes encoded = main.EncodeTga();
+    // The target, the cap on written bytes, and the names that then hold the new picture.
+    const std::tuple<const char*, rlim_t, std::vector<const char*>> cases[] = {
+        {"rw/readonly.tga", RLIM_INFINITY, {}},
+        {"ro/mine.tga", 100, {}},
+        {"ro/mine.tga", RLIM_INFINITY, {"ro/mine.tga"}},
+        {"rw/linked.tga", RLIM_INFINITY, {"rw/linked.tga", "rw/other-name.tga"}},
+        {"rw/theirs.tga", RLIM_INFINITY, {"rw/theirs.tga"}}};
+    for (const auto& [target, cap, saved] : cases) {
+        SCOPED_TRACE(::testing::Message() << target << " cap " << cap);
+        auto disk = DiskContents(dir.path);
+        for (const char* name : saved) disk[dir / name] = encoded;
+        const pid_t child = ::fork();
+        if (child == 0) {
+            const rlimit capped{cap, cap};
+            std::signal(SIGXFSZ, SIG_IGN);
+            ::setrlimit(RLIMIT_FSIZE, &capped);
+            if (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0) ::_exit(2);
+            main.state.FileName = dir / target;
+            main.Save1Click();
+            ::_exit(saved.empty() ? OnlyMessage(kIoError) : host.messages.empty());
+        }
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << "wait status " << status;
+        EXPECT_EQ(DiskContents(dir.path), disk);
+        struct stat theirs {};
+        ::stat((dir / "rw/theirs.tga").c_str(), &theirs);
+        EXPECT_TRUE(theirs.st_uid == 0 && (theirs.st_mode & 07777) == 0666) << "owner or mode changed";
     }
     fs::permissions(dir / "ro", fs::perms(0755));
 }

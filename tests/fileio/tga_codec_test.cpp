@@ -51,6 +51,9 @@ TEST(TgaDecode, ChecksInOrder) {
     constexpr TgaHeaderFields kRle{.imageType = 10};
     constexpr TgaHeaderFields kMap{.colorMapType = 1, .colorMapLength = 300, .colorMapEntryBits = 24};
     constexpr TgaHeaderFields kMap15{.colorMapType = 1, .colorMapLength = 10, .colorMapEntryBits = 15};
+    // The longest ID field and colour map, and the depth byte that asks for the most pixel bytes.
+    constexpr TgaHeaderFields kMost{
+        .idLength = 255, .colorMapType = 1, .colorMapLength = 65535, .colorMapEntryBits = 255, .depth = 255};
     const Bytes run = {0xFF, 1, 2, 3, 4};
     const std::tuple<const char*, TgaHeaderFields, std::size_t, R, Bytes> rows[] = {
         {"cut", {}, 17, R::WrongSize, {}},
@@ -71,6 +74,8 @@ TEST(TgaDecode, ChecksInOrder) {
         {"map", kMap, 16402 + 900, R::Loaded, {}},
         {"mapShort", kMap, 16402 + 899, R::WrongSize, {}},
         {"map15", kMap15, 16402 + 19, R::WrongSize, {}},
+        {"most", kMost, kTgaMostBytesUsed, R::WrongDepth, {}},
+        {"mostShort", kMost, kTgaMostBytesUsed - 1, R::WrongSize, {}},
         {"noMap", {.colorMapLength = 65535, .colorMapEntryBits = 32}, 16402, R::Loaded, {}},
         {"rle", kRle, 18 + 32 * 5, R::Loaded, {}},
         {"rleShort", kRle, 18 + 32 * 5 - 1, R::WrongSize, {}},
