@@ -1,7 +1,9 @@
 #include "qt/control_bindings.hpp"
 
 #include <QKeyEvent>
+#include <QPainter>
 #include <QSignalBlocker>
+#include <QStyleOptionSlider>
 #include <utility>
 
 #include "qt/key_codes.hpp"
@@ -9,6 +11,8 @@
 namespace corvanth::qt {
 
 namespace {
+
+const QColor kTickColour(160, 160, 160);
 
 void Place(QWidget& w, const TControl& model) {
     w.setObjectName(QString::fromStdString(model.Name));
@@ -39,6 +43,32 @@ void TrackBarBinding::sync() {
     if (minimum() != model_.Min || maximum() != model_.Max) setRange(model_.Min, model_.Max);
     if (value() != model_.Position()) setValue(model_.Position());
     SyncVisible(*this, model_);
+}
+
+void TrackBarBinding::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    QStyleOptionSlider opt;
+    initStyleOption(&opt);
+    // The style would frame a focused bar outside its box, over the row below.
+    const bool focused = opt.state & QStyle::State_HasFocus;
+    opt.state &= ~QStyle::State_HasFocus;
+    opt.subControls = QStyle::SC_SliderGroove | QStyle::SC_SliderHandle;
+    style()->drawComplexControl(QStyle::CC_Slider, &opt, &painter, this);
+
+    // Each tick stands under the handle's middle at that position, so ticks and clicks agree.
+    painter.setPen(kTickColour);
+    QStyleOptionSlider at = opt;
+    for (int v = minimum(); v <= maximum(); ++v) {
+        at.sliderPosition = v;
+        const QRect handle = style()->subControlRect(QStyle::CC_Slider, &at, QStyle::SC_SliderHandle, this);
+        const int x = handle.left() + handle.width() / 2;
+        painter.drawLine(x, handle.bottom() + 2, x, height() - 2);
+    }
+    if (focused) {
+        QPen dotted(palette().color(QPalette::WindowText), 1, Qt::DotLine);
+        painter.setPen(dotted);
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
 }
 
 EditBinding::EditBinding(TEdit& model, QWidget* parent, std::function<void()> afterInput)

@@ -19,6 +19,11 @@ class TrackBarBinding : public QSlider {
     TrackBarBinding(TTrackBar& model, QWidget* parent, std::function<void()> afterInput);
     void sync();
 
+  protected:
+    // Groove and handle as the style draws them, a tick below for every position, and the focus as a
+    // dotted frame, all inside the bar's own box.
+    void paintEvent(QPaintEvent*) override;
+
   private:
     TTrackBar& model_;
 };

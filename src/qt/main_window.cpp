@@ -1,5 +1,7 @@
 #include "qt/main_window.hpp"
 
+#include <QApplication>
+#include <QCloseEvent>
 #include <QLayout>
 #include <QMenuBar>
 #include <algorithm>
@@ -132,6 +134,12 @@ void MainWindow::setTabOrders() {
     add(checkBoxes_[0], form_.chkFilled);
     std::sort(order.begin(), order.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
     for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1].second, order[i].second);
+}
+
+void MainWindow::closeEvent(QCloseEvent* e) {
+    QMainWindow::closeEvent(e);
+    // Quitting only when the last window closes would keep running under a shown intro window.
+    if (e->isAccepted()) QCoreApplication::quit();
 }
 
 BitmapView* MainWindow::view(const TImage& image) const {

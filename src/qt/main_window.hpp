@@ -33,6 +33,10 @@ class MainWindow : public QMainWindow {
     BitmapView* view(const TImage& image) const;
     QAction* menuAction(std::string_view name) const { return menu_->action(name); }
 
+  protected:
+    // The program ends with this window, whatever other windows are still shown.
+    void closeEvent(QCloseEvent* e) override;
+
   private:
     void buildImages();
     void buildControls();

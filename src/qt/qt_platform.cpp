@@ -1,10 +1,9 @@
 #include "qt/qt_platform.hpp"
 
-#include <QColorDialog>
-#include <QFileDialog>
 #include <QFileInfo>
-#include <QFontDialog>
+#include <QGridLayout>
 #include <QMessageBox>
+#include <QSpacerItem>
 
 #include "qt/font_conversion.hpp"
 #include "qt/qt_colors.hpp"
@@ -25,22 +24,39 @@ QString NameFilter(const std::string& filter) {
     return f.left(bar) + " (" + f.mid(bar + 1) + ")";
 }
 
+// Room beside a caption for the title bar's icon and buttons.
+constexpr int kTitleBarButtons = 160;
+
 }  // namespace
 
-std::optional<std::string> QtPlatform::runFileDialog(const FileDialogOptions& options, bool save) {
-    QFileDialog dialog(parent_);
+QtPlatform::~QtPlatform() {
+    // Those the window has not taken with it.
+    delete openDialog_.data();
+    delete saveDialog_.data();
+    delete colorDialog_.data();
+    delete fontDialog_.data();
+}
+
+QFileDialog& QtPlatform::fileDialog(bool save) {
+    QPointer<QFileDialog>& dialog = save ? saveDialog_ : openDialog_;
+    if (dialog) return *dialog;
+    dialog = new QFileDialog(parent_);
     // Qt's own dialog: the same on every desktop, and tests can drive it.
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setNameFilter(NameFilter(options.filter));
-    dialog.setDirectory(lastFolder_.isEmpty() ? QString::fromStdString(options.initialDir) : lastFolder_);
-    // Open picks a file that exists; Save may name a new one.
-    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog->setOption(QFileDialog::DontUseNativeDialog);
+    // Open picks a file that exists; Save may name a new one, and replaces an existing one without a
+    // question.
+    dialog->setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     if (save) {
-        dialog.setAcceptMode(QFileDialog::AcceptSave);
-        // An existing file is replaced without a question.
-        dialog.setOption(QFileDialog::DontConfirmOverwrite);
-        dialog.setDefaultSuffix(QString::fromStdString(options.defaultExt));
+        dialog->setAcceptMode(QFileDialog::AcceptSave);
+        dialog->setOption(QFileDialog::DontConfirmOverwrite);
     }
+    return *dialog;
+}
+
+std::optional<std::string> QtPlatform::runFileDialog(QFileDialog& dialog, const FileDialogOptions& options) {
+    dialog.setNameFilter(NameFilter(options.filter));
+    dialog.setDefaultSuffix(QString::fromStdString(options.defaultExt));
+    dialog.setDirectory(lastFolder_.isEmpty() ? QString::fromStdString(options.initialDir) : lastFolder_);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     const QString file = dialog.selectedFiles().first();
     lastFolder_ = QFileInfo(file).absolutePath();
@@ -48,29 +64,42 @@ std::optional<std::string> QtPlatform::runFileDialog(const FileDialogOptions& op
 }
 
 std::optional<std::string> QtPlatform::RunOpenDialog(const FileDialogOptions& options) {
-    return runFileDialog(options, false);
+    return runFileDialog(fileDialog(false), options);
 }
 
 std::optional<std::string> QtPlatform::RunSaveDialog(const FileDialogOptions& options) {
-    return runFileDialog(options, true);
+    return runFileDialog(fileDialog(true), options);
 }
 
 std::optional<TColor> QtPlatform::RunColorDialog(TColor start) {
-    QColorDialog dialog(ToQColor(start), parent_);
-    dialog.setOption(QColorDialog::DontUseNativeDialog);
-    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-    return FromQColor(dialog.selectedColor());
+    if (!colorDialog_) {
+        colorDialog_ = new QColorDialog(parent_);
+        colorDialog_->setOption(QColorDialog::DontUseNativeDialog);
+    }
+    colorDialog_->setCurrentColor(ToQColor(start));
+    if (colorDialog_->exec() != QDialog::Accepted) return std::nullopt;
+    return FromQColor(colorDialog_->selectedColor());
 }
 
 std::optional<TFont> QtPlatform::RunFontDialog(const TFont& start) {
-    QFontDialog dialog(ToQFont(start), parent_);
-    dialog.setOption(QFontDialog::DontUseNativeDialog);
-    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-    return FromQFont(dialog.selectedFont(), start.color);
+    if (!fontDialog_) {
+        fontDialog_ = new QFontDialog(parent_);
+        fontDialog_->setOption(QFontDialog::DontUseNativeDialog);
+    }
+    fontDialog_->setCurrentFont(ToQFont(start));
+    if (fontDialog_->exec() != QDialog::Accepted) return std::nullopt;
+    return FromQFont(fontDialog_->selectedFont(), start.color);
 }
 
 void QtPlatform::MessageBox(std::string_view text, std::string_view caption) {
     QMessageBox box(QMessageBox::NoIcon, Text(caption), Text(text), QMessageBox::Ok, parent_);
+    // A message box takes the width of its text only, which leaves a short text's caption cut off in the
+    // title bar; a spacer under everything keeps it wide enough for both.
+    const int width = std::max(box.fontMetrics().horizontalAdvance(box.windowTitle()) + kTitleBarButtons,
+                               box.fontMetrics().horizontalAdvance(box.text()) + kTitleBarButtons / 2);
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(),
+                      0, 1, grid->columnCount());
     box.exec();
 }
 

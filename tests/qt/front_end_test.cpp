@@ -119,6 +119,54 @@ TEST_F(WindowTest, CtrlBRunsNothingAndCtrlGTogglesTheGrid) {
     EXPECT_EQ(viewPixel(form.imgMain, {3, 0}), kWhite);
 }
 
+// Keys go to the focused box, except the menu's shortcuts, which run their command wherever the focus is.
+TEST_F(WindowTest, MenuShortcutsWinOverTheFocusedEditBox) {
+    auto* edit = widget<QLineEdit>("edtB");
+    edit->setFocus();
+    edit->selectAll();
+    for (const auto key : {Qt::Key_1, Qt::Key_2, Qt::Key_Home, Qt::Key_Delete, Qt::Key_End, Qt::Key_Backspace,
+                           Qt::Key_9, Qt::Key_Left, Qt::Key_3})
+        QTest::keyClick(edit, key);
+    EXPECT_EQ(form.edtB.Text(), "39");
+    QTest::mouseClick(window.view(form.imgMain), Qt::LeftButton, {}, QPoint(10, 10));  // leaves the focus
+    ASSERT_EQ(form.imgRGB.Picture.GetPixel(2, 2), RGB(0, 0, 39));
+    const int before = runs;
+    QTest::keyClick(edit, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(form.imgRGB.Picture.GetPixel(2, 2), clWhite) << "the stroke was not undone";
+    EXPECT_EQ(edit->text(), "39");
+    QTest::keyClick(edit, Qt::Key_B, Qt::ControlModifier);
+    EXPECT_EQ(runs, before + 1);
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);  // Select > All, not the box's text
+    EXPECT_EQ(runs, before + 2);
+    EXPECT_FALSE(edit->hasSelectedText());
+    QTest::keyClick(edit, Qt::Key_Tab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_G, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::focusWidget(), widget("trbR"));
+    EXPECT_TRUE(window.menuAction("mniGrid")->isChecked());
+}
+
+// Every position has a tick below the handle; the focus frame stays inside the bar's 57 by 16 box.
+TEST_F(WindowTest, TrackBarTicksAndFocusStayInTheirBox) {
+    const QImage bar = widget("trbBrushSize")->grab().toImage();
+    int ticks = 0;
+    for (int x = 1; x < bar.width(); ++x)
+        ticks += bar.pixel(x, 13) != bar.pixel(x - 1, 13) && bar.pixel(x, 13) != kBlack;
+    EXPECT_EQ(ticks, 8);
+    const QRect around(86, 230, 77, 36);  // the R bar and ten pixels on every side
+    const QImage unfocused = window.client()->grab(around).toImage();
+    widget("trbR")->setFocus();
+    const QImage focused = window.client()->grab(around).toImage();
+    int changed = 0;
+    for (int y = 0; y < around.height(); ++y)
+        for (int x = 0; x < around.width(); ++x)
+            if (focused.pixel(x, y) != unfocused.pixel(x, y)) {
+                ++changed;
+                EXPECT_TRUE(QRect(96, 240, 57, 16).contains(around.topLeft() + QPoint(x, y)))
+                    << x << "," << y;
+            }
+    EXPECT_GT(changed, 0) << "no focus shown";
+}
+
 TEST_F(WindowTest, TypingAndSlidingKeepBoxSliderAndColourTogether) {
     auto* edit = widget<QLineEdit>("edtR");
     edit->selectAll();
@@ -218,11 +266,40 @@ TEST_F(FileCommandsTest, DialogsStartInTheLastFolderAndBadFilesGetAMessage) {
         EXPECT_EQ(box->windowTitle(), "Error Message");
         EXPECT_EQ(box->text(), "Error: Image not 64x64 pixels.");
         EXPECT_EQ(box->icon(), QMessageBox::NoIcon);
+        // Room for the caption beside the title bar's buttons.
+        EXPECT_GE(box->width(), box->fontMetrics().horizontalAdvance(box->windowTitle()) + 150);
         box->accept();
     });
     form.imgRGB.Picture.SetPixel(0, 0, clBlack);
     Run("Open1", "logo.tga");
     EXPECT_EQ(form.imgRGB.Picture.GetPixel(0, 0), clBlack);  // the document stays as it was
+    // One open and one save dialog served every command.
+    EXPECT_EQ(window.findChildren<QFileDialog*>().size(), 2);
+}
+
+// Closing the main window ends the event loop, with one or two intro windows still shown.
+TEST(MainWindowClose, EndsTheProgramWhateverIntroWindowsAreShown) {
+    for (const int intros : {1, 2}) {
+        corvanth::testing::ScriptedPlatform platform;
+        TMain form{platform};
+        MainWindow window{form};
+        IntroWindows model;
+        IntroWindowSet windows(model);
+        for (int i = 0; i < intros; ++i) model.Create();
+        windows.sync();
+        window.show();
+        ASSERT_TRUE(windows.windows().back()->isVisible());
+        QTimer::singleShot(0, &window, &QWidget::close);
+        bool ended = true;
+        QTimer giveUp;
+        giveUp.callOnTimeout([&ended] {
+            ended = false;
+            QCoreApplication::quit();
+        });
+        giveUp.start(5000);
+        QApplication::exec();
+        EXPECT_TRUE(ended) << intros << " intro windows";
+    }
 }
 
 TEST(QtGlyphs, TextBecomesAHardMask) {
