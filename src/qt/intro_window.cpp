@@ -18,6 +18,7 @@ IntroWindow::IntroWindow(TfrmIntro& model)
         sync();
     };
     CenterOnScreen(*this);
+    ShareScreenColormap(*this);
 }
 
 void IntroWindow::sync() {

@@ -56,6 +56,7 @@ MainWindow::MainWindow(TMain& form)
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     adjustSize();
     CenterOnScreen(*this);
+    ShareScreenColormap(*this);
 }
 
 MainWindow::~MainWindow() = default;
