@@ -1,6 +1,7 @@
 #pragma once
 #include <string>
 
+#include "colour/swatch_panel.hpp"
 #include "platform/font.hpp"
 #include "platform/geometry.hpp"
 #include "platform/tcolor.hpp"
@@ -37,8 +38,8 @@ struct EditorState {
     TColor SecondaryRGB = clWhite;
     TColor PrimaryAlpha = clWhite;
     TColor SecondaryAlpha = clBlack;
-    TRect PrimarySwatchRect{20, 7, 38, 25};
-    TRect SecondarySwatchRect{58, 7, 76, 25};
+    TRect PrimarySwatchRect = kPrimarySwatchRect;
+    TRect SecondarySwatchRect = kSecondarySwatchRect;
     int CurrentTool = Pencil;
     int BrushSize = 1;
     int ButtonHeld = 0;

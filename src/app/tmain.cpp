@@ -22,8 +22,8 @@ TMain::TMain(Platform& host)
     bindHandlers();
     state.SelectionActive = false;
     state.TextFont = kFormFont;
-    state.PrimarySwatchRect = {20, 7, 38, 25};
-    state.SecondarySwatchRect = {58, 7, 76, 25};
+    state.PrimarySwatchRect = kPrimarySwatchRect;
+    state.SecondarySwatchRect = kSecondarySwatchRect;
     state.PrimaryRGB = clBlack;
     state.SecondaryRGB = clWhite;
     state.PrimaryAlpha = clWhite;

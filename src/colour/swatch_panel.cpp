@@ -21,8 +21,8 @@ void FillSwatch(TCanvas& panel, const TRect& rect, TColor color) {
 }  // namespace
 
 SwatchHit HitSwatchPanel(int X, int Y) {
-    if (kPrimaryHitArea.containsInclusive(X, Y)) return SwatchHit::Primary;
-    if (kSecondaryHitArea.containsInclusive(X, Y)) return SwatchHit::Secondary;
+    if (kPrimarySwatchRect.containsInclusive(X, Y)) return SwatchHit::Primary;
+    if (kSecondarySwatchRect.containsInclusive(X, Y)) return SwatchHit::Secondary;
     if (kSwapHitArea.containsInclusive(X, Y)) return SwatchHit::Swap;
     return SwatchHit::None;
 }

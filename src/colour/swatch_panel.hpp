@@ -53,9 +53,9 @@ inline constexpr std::array<std::string_view, 5> kSwapArrowMask{
     "..#..#..", ".##..##.", "########", ".##..##.", "..#..#..",
 };
 
-// Hit areas, edges included.
-inline constexpr TRect kPrimaryHitArea{20, 7, 38, 25};
-inline constexpr TRect kSecondaryHitArea{58, 7, 76, 25};
+// Where the two swatches are painted; the same rectangles, edges included, are their hit areas.
+inline constexpr TRect kPrimarySwatchRect{20, 7, 38, 25};
+inline constexpr TRect kSecondarySwatchRect{58, 7, 76, 25};
 inline constexpr TRect kSwapHitArea{43, 13, 53, 20};
 
 enum class SwatchHit { None, Primary, Secondary, Swap };

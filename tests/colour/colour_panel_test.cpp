@@ -51,11 +51,16 @@ INSTANTIATE_TEST_SUITE_P(Examples, EditCascade, ::testing::ValuesIn(kTyped));
 
 // The panel's edges and arrow; a slider moved by hand updates its text box and the swatch.
 TEST_F(ColourPanel, EdgesArrowAndSliderMove) {
-    const std::tuple<int, int, TColor> pixels[] = {
-        {0, 0, 0x7F7F7F},   {96, 0, 0x7F7F7F},  {0, 31, 0x7F7F7F},  {1, 31, clBlack},  {96, 31, clBlack},
-        {96, 1, clBlack},   {1, 1, 0x282828},   {95, 30, 0x282828}, {46, 13, clBlack}, {44, 13, 0x282828},
-        {43, 15, 0x282828}, {52, 15, 0x282828}, {44, 15, clBlack},  {51, 15, clBlack}};
+    const std::tuple<int, int, TColor> pixels[] = {{0, 0, 0x7F7F7F}, {96, 0, 0x7F7F7F}, {0, 31, 0x7F7F7F},
+                                                   {1, 31, clBlack}, {96, 31, clBlack}, {96, 1, clBlack},
+                                                   {1, 1, 0x282828}, {95, 30, 0x282828}};
     for (auto [x, y, c] : pixels) EXPECT_EQ(panel(x, y), c) << x << "," << y;
+    // The arrow at (44, 13), with a cell of background around it.
+    const char* arrow[] = {"..........", "...#..#...", "..##..##..", ".########.",
+                           "..##..##..", "...#..#...", ".........."};
+    for (int r = 0; r < 7; ++r)
+        for (int c = 0; c < 10; ++c)
+            EXPECT_EQ(panel(43 + c, 12 + r), arrow[r][c] == '#' ? clBlack : 0x282828) << c << "," << r;
     form.trbB.SetPosition(200);
     EXPECT_TRUE(form.edtB.Text() == "200" && panel(37, 24) == RGB(0, 0, 200));
 }

@@ -65,6 +65,9 @@ TEST_F(Editor, PreviewClicksSwitchPlanesAndTheirControls) {
     alpha().at(1, 1) = Grey(200);
     main.trbR.SetPosition(10);
     const EditorState before = main.state;
+    view().at(0, 0) = kRed;  // a click on the plane already shown repaints nothing
+    main.imgRGBClick();
+    EXPECT_EQ(view().at(0, 0), kRed);
     main.imgAClick();
     EXPECT_EQ(main.state.AlphaMode, 1);
     EXPECT_TRUE(main.trbA.Visible && main.edtA.Visible && main.lblA.Visible);
@@ -73,7 +76,7 @@ TEST_F(Editor, PreviewClicksSwitchPlanesAndTheirControls) {
     EXPECT_EQ(view().at(4, 4), Grey(200));
     EXPECT_EQ(view().at(0, 0), clBlack);
 
-    view().at(0, 0) = kRed;  // a click on the plane already shown repaints nothing
+    view().at(0, 0) = kRed;
     main.imgAClick();
     EXPECT_EQ(view().at(0, 0), kRed);
 

@@ -51,7 +51,8 @@ TEST_F(Tools, PaletteShowsTheCurrentToolPressedIn) {
                                                {22, 10, false}, {11, 20, false}, {20, 6, false},
                                                {6, 18, false}};
     const Bitmap& picture = form.imgToolbar.Picture;
-    for (auto [sunkenX, sunkenY] : {std::pair{0, 0}, {120, 22}}) {  // Pencil at start, then Line
+    // Pencil at start, then Rectangle and Ellipse, whose ids are not their cells' places, then Line.
+    for (auto [sunkenX, sunkenY] : {std::pair{0, 0}, {72, 0}, {96, 0}, {120, 22}}) {
         form.imgToolbarMouseDown(TMouseButton::mbLeft, sunkenX + 23, sunkenY + 21);
         for (int x = 0; x < 144; x += 24)
             for (int y = 0; y < 44; y += 22) {
