@@ -104,6 +104,11 @@ TEST_F(ColourPanel, ArrowExchangesTheActivePlanesPairOnly) {
 // After a change of plane the sliders disagree with the colour until the text box (which re-reads
 // edtA, not itself) or a press on the panel's background makes the colour follow them.
 TEST_F(ColourPanel, ColourFollowsTheSlidersAgain) {
+    form.trbR.SetPosition(10);
+    form.state.PrimaryRGB = RGB(0, 99, 0);
+    form.imgColorsMouseDown(TMouseButton::mbLeft, 25, 10);  // the active swatch: the sliders stay
+    EXPECT_TRUE(form.state.PrimaryRGB == RGB(10, 0, 0) && form.trbG.Position() == 0 &&
+                panel(25, 10) == RGB(10, 0, 0));
     form.imgAClick();
     form.trbA.SetPosition(5);
     form.state.PrimaryAlpha = clWhite;

@@ -5,6 +5,7 @@
 #include <map>
 #include <tuple>
 #include <utility>
+#include <vector>
 
 #include "app/tmain.hpp"
 #include "scripted_platform.hpp"
@@ -98,12 +99,36 @@ TEST_F(Stamps, EverySizeOfEveryStamp) {
     }
 }
 
+// One black dab of each kind at (10, 10), pixel for pixel: k black, m grey 127 (weight 128 over white for
+// soft, 0x7F7F7F for scatter), l grey 223 (weight 32); the picture's top-left is (10 - side / 2) each way.
+TEST_F(Stamps, DabsPixelForPixel) {
+    const std::tuple<Stamp, int, std::vector<const char*>> dabs[] = {
+        {&TMain::StampSolid, 3, {".k.", "kkk", ".kk"}},
+        {&TMain::StampSolid,
+         7,
+         {"..kkk..", ".kkkkk.", "kkkkkkk", "kkkkkkk", "kkkkkkk", ".kkkkk.", "..kkk.."}},
+        {&TMain::StampSoft, 2, {"lmml", "mkkm", "mkkm", "lmml"}},
+        {&TMain::StampScatter, 1, {".k.", "m.k", ".km"}},  // nothing at the centre
+        {&TMain::StampScatter, 3, {".k.m.", "m..k.", ".k..m", "m.k..", ".k.m."}},
+        {&TMain::StampScatter,
+         6,
+         {"..k.m...", "......k.", "m.k.m...", ".....k.m", "k...m...", "..k....m", ".k..m...", "...k.m.."}}};
+    for (const auto& [stamp, size, picture] : dabs) {
+        Pixels expected;
+        const int side = static_cast<int>(picture.size()), origin = 10 - side / 2;
+        for (int r = 0; r < side; ++r)
+            for (int c = 0; c < side; ++c)
+                if (const char p = picture[r][c]; p != '.')
+                    expected[{origin + c, origin + r}] = p == 'k'   ? clBlack
+                                                         : p == 'm' ? Grey(127)
+                                                                    : Grey(223);
+        EXPECT_EQ(Dab(stamp, size, 10, 10), expected) << "size " << size;
+    }
+}
+
 TEST_F(Stamps, ExamplesAndDabsThatPaintNothing) {
     EXPECT_EQ(Dab(&TMain::StampSolid, 8, 0, 0).size(), 13u);
     EXPECT_EQ(Dab(&TMain::StampSolid, 8, 63, 63).size(), 22u);
-    const TColor k = clBlack, g = 0x7F7F7F;  // size 1 scatter: three black dots, two grey, none at the centre
-    EXPECT_EQ(Dab(&TMain::StampScatter, 1, 20, 20),
-              (Pixels{{{20, 19}, k}, {{19, 20}, g}, {{21, 20}, k}, {{20, 21}, k}, {{21, 21}, g}}));
     for (Stamp stamp : kStamps)
         for (auto [size, x, y] : {std::tuple{8, -5, 30}, {8, 200, -200}, {0, 10, 10}, {9, 10, 10}})
             EXPECT_TRUE(Dab(stamp, size, x, y).empty()) << size << " at " << x << "," << y;
