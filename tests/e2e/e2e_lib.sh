@@ -12,10 +12,11 @@ cleanup() {
 trap cleanup EXIT
 
 start_x() {  # [--no-wm]
-  local n=120
-  while [ -e /tmp/.X$n-lock ] || [ -e /tmp/.X11-unix/X$n ]; do n=$((n + 1)); done
-  Xvfb :$n -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 & pids+=($!)
-  export DISPLAY=:$n
+  # The server picks a free display itself, so window tests running side by side never share one.
+  local number; number=$(mktemp -p "$work")
+  Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$number" >/dev/null 2>&1 & pids+=($!)
+  for _ in $(seq 100); do [ -s "$number" ] && break; sleep 0.1; done
+  export DISPLAY=:$(head -n 1 "$number")
   for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
   if [ "${1:-}" != --no-wm ]; then
     openbox >/dev/null 2>&1 & pids+=($!)
