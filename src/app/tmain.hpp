@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <vector>
 
@@ -97,14 +98,9 @@ class TMain {
     void Save1Click();
     void SaveAs1Click();
 
-    // Commands whose work is still to come: they do nothing yet.
-    void Exit1Click();
-    void Contents1Click();
-    void Contactinfo1Click();
-    void About1Click();
-    void Font1Click();
-    void Selectall1Click();
-    void Deselect1Click();
+    // Filters and transforms. The common steps of every command that changes planes: the undo copy
+    // when it keeps one, the RGB plane (and the alpha plane too) through the change, the view repainted.
+    void ChangePlanes(bool saveUndo, bool alphaToo, const std::function<Bitmap(const Bitmap&)>& change);
     void Blur101Click();
     void Blur251Click();
     void Blur501Click();
@@ -115,6 +111,15 @@ class TMain {
     void FlipHorizontal1Click();
     void FlipVertical1Click();
     void Emboss1Click();
+
+    // Commands whose work is still to come: they do nothing yet.
+    void Exit1Click();
+    void Contents1Click();
+    void Contactinfo1Click();
+    void About1Click();
+    void Font1Click();
+    void Selectall1Click();
+    void Deselect1Click();
     void edtTextKeyDown(int key);
     void edtTextKeyUp(int key);
 

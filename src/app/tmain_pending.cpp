@@ -10,16 +10,6 @@ void TMain::About1Click() {}
 void TMain::Font1Click() {}
 void TMain::Selectall1Click() {}
 void TMain::Deselect1Click() {}
-void TMain::Blur101Click() {}
-void TMain::Blur251Click() {}
-void TMain::Blur501Click() {}
-void TMain::Blur1001Click() {}
-void TMain::N901Click() {}
-void TMain::N4Click() {}
-void TMain::N5Click() {}
-void TMain::FlipHorizontal1Click() {}
-void TMain::FlipVertical1Click() {}
-void TMain::Emboss1Click() {}
 void TMain::edtTextKeyDown(int) {}
 void TMain::edtTextKeyUp(int) {}
 
