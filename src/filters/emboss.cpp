@@ -7,14 +7,22 @@ namespace corvanth {
 Bitmap ConvolvePlane(const Bitmap& plane, const Kernel& k) {
     const PaddedLanes in(plane);
     const int s = in.stride;
-    // Nine products of a byte and a byte stay below 2^20, inside one lane.
-    const int offsets[9] = {-s - 1, -s, -s + 1, -1, 0, 1, s - 1, s, s + 1};
+    // Only the kernel's non-zero entries are visited. Nine products of a byte and a byte stay below
+    // 2^20, inside one lane.
+    struct Tap {
+        int offset;
+        Lanes weight;
+    };
+    Tap taps[9];
+    int count = 0;
+    for (int i = 0; i < 9; ++i)
+        if (k[i]) taps[count++] = {(i / 3 - 1) * s + i % 3 - 1, k[i]};
     Bitmap out(plane.width(), plane.height());
     for (int y = 0; y < plane.height(); ++y) {
         for (int x = 0; x < plane.width(); ++x) {
             const Lanes* p = in.at(x, y);
             Lanes sum = 0;
-            for (int i = 0; i < 9; ++i) sum += Lanes{k[i]} * p[offsets[i]];
+            for (int i = 0; i < count; ++i) sum += taps[i].weight * p[taps[i].offset];
             out.at(x, y) = RGB(Lane(sum, 0), Lane(sum, 1), Lane(sum, 2));  // RGB keeps the low byte
         }
     }
