@@ -112,11 +112,13 @@ class TMain {
     void FlipVertical1Click();
     void Emboss1Click();
 
-    // Commands whose work is still to come: they do nothing yet.
+    // Help, contact, about and exit: none of them touches the document.
     void Exit1Click();
     void Contents1Click();
     void Contactinfo1Click();
     void About1Click();
+
+    // Commands whose work is still to come: they do nothing yet.
     void Font1Click();
     void Selectall1Click();
     void Deselect1Click();

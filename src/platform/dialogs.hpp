@@ -9,6 +9,8 @@
 
 namespace corvanth {
 
+inline constexpr int HELP_CONTENTS = 3;
+
 struct FileDialogOptions {
     std::string filter;      // "description|mask"
     std::string initialDir;  // where the dialog first opens
@@ -27,7 +29,12 @@ class Platform {
     virtual std::optional<TFont> RunFontDialog(const TFont& start) = 0;
     // Modal box with an OK button and no icon.
     virtual void MessageBox(std::string_view text, std::string_view caption) = 0;
+    // Opens the help file; command HELP_CONTENTS shows its contents.
     virtual void HelpCommand(std::string_view helpFile, int command, int data) = 0;
+    // One more intro window (Help > About).
+    virtual void ShowIntroWindow() = 0;
+    // Closes the main window, which ends the program (File > Exit).
+    virtual void CloseMainWindow() = 0;
     virtual const GlyphRenderer& Glyphs() const = 0;
 };
 

@@ -10,6 +10,8 @@ IntroWindow::IntroWindow(TfrmIntro& model)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), model_(model) {
     setObjectName("frmIntro");
     setWindowTitle("frmIntro");
+    // Only the main window decides when the program ends.
+    setAttribute(Qt::WA_QuitOnClose, false);
     setFixedSize(model.client.width, model.client.height);
     if (model.Image1.Picture.empty()) model.Image1.Picture = SplashPicture();
     image_ = new BitmapView(model.Image1, this);

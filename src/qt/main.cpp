@@ -19,6 +19,7 @@ int main(int argc, char** argv) {
     IntroWindows intros;
     intros.Create();
     qt::IntroWindowSet introWindows(intros);
+    platform.newIntroWindow = [&intros] { intros.Create(); };
     window.afterHandler = [&introWindows] { introWindows.sync(); };
 
     window.show();

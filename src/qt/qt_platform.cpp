@@ -103,4 +103,18 @@ void QtPlatform::MessageBox(std::string_view text, std::string_view caption) {
     box.exec();
 }
 
+void QtPlatform::HelpCommand(std::string_view helpFile, int command, int) {
+    if (command != HELP_CONTENTS) return;
+    if (!help_) help_ = std::make_unique<HelpWindow>();
+    help_->showContents(Text(helpFile), helpFolders ? *helpFolders : HelpFolders(), parent_);
+}
+
+void QtPlatform::ShowIntroWindow() {
+    if (newIntroWindow) newIntroWindow();
+}
+
+void QtPlatform::CloseMainWindow() {
+    if (parent_) parent_->close();
+}
+
 }  // namespace corvanth::qt

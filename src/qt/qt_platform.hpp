@@ -4,10 +4,15 @@
 #include <QFontDialog>
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
+#include <functional>
+#include <memory>
+#include <optional>
 
 #include "platform/dialogs.hpp"
 #include "qt/glyph_renderer.hpp"
+#include "qt/help_window.hpp"
 
 namespace corvanth::qt {
 
@@ -26,9 +31,16 @@ class QtPlatform : public Platform {
     std::optional<TColor> RunColorDialog(TColor start) override;
     std::optional<TFont> RunFontDialog(const TFont& start) override;
     void MessageBox(std::string_view text, std::string_view caption) override;
-    // There is no help viewer yet.
-    void HelpCommand(std::string_view, int, int) override {}
+    void HelpCommand(std::string_view helpFile, int command, int data) override;
+    void ShowIntroWindow() override;
+    void CloseMainWindow() override;
     const GlyphRenderer& Glyphs() const override { return glyphs_; }
+
+    // Makes one more intro window; set by whoever owns them.
+    std::function<void()> newIntroWindow;
+    // Where the help file is looked for; the standard folders unless set.
+    std::optional<QStringList> helpFolders;
+    HelpWindow* helpWindow() const { return help_.get(); }
 
   private:
     std::optional<std::string> runFileDialog(QFileDialog& dialog, const FileDialogOptions& options);
@@ -39,6 +51,7 @@ class QtPlatform : public Platform {
     QPointer<QFontDialog> fontDialog_;
     QString lastFolder_;  // where the previous file dialog was confirmed
     QtGlyphRenderer glyphs_;
+    std::unique_ptr<HelpWindow> help_;
 };
 
 }  // namespace corvanth::qt

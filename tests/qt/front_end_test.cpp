@@ -13,14 +13,21 @@
 #include <QSlider>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTimer>
 #include <algorithm>
+#include <random>
 
 #include "app/intro_window.hpp"
 #include "app/tmain.hpp"
+#include "filters/blur.hpp"
+#include "filters/emboss.hpp"
+#include "filters/transform.hpp"
 #include "qt/bitmap_view.hpp"
+#include "qt/help_window.hpp"
 #include "qt/intro_window.hpp"
 #include "qt/main_window.hpp"
+#include "qt/qt_colors.hpp"
 #include "qt/qt_platform.hpp"
 #include "qt/window_setup.hpp"
 #include "scripted_platform.hpp"
@@ -215,6 +222,49 @@ TEST_F(WindowTest, PencilDragPaintsThePlaneAndTheView) {
     EXPECT_EQ(viewPixel(form.imgRGB, {12, 2}), kBlack);
 }
 
+// Every command of the Filter, Rotate and Help menus and File > Exit, each through its menu item.
+TEST_F(WindowTest, MenuItemsReachTheirHandlers) {
+    std::mt19937 rng(9);
+    for (TColor& c : form.imgRGB.Picture.pixels()) c = rng() & 0xFFFFFF;
+    for (TColor& c : form.imgA.Picture.pixels()) c = Grey(rng() & 0xFF);
+    using Plane = std::function<Bitmap(const Bitmap&)>;
+    const auto blur = [](int row) -> Plane {
+        return [row](const Bitmap& p) { return BlurPlane(p, kBlurWeights[row]); };
+    };
+    const auto turn = [](Transform t) -> Plane { return [t](const Bitmap& p) { return RemapPlane(p, t); }; };
+    const Plane same = [](const Bitmap& p) { return p; };
+    const struct {
+        const char* item;
+        Plane rgb, alpha;
+    } filters[] = {
+        {"Blur101", blur(0), same},
+        {"Blur251", blur(1), same},
+        {"Blur501", blur(2), same},
+        {"Blur1001", blur(3), same},
+        {"Emboss1", EmbossPlane, same},
+        {"N901", turn(Transform::Rotate90), turn(Transform::Rotate90)},
+        {"N4", turn(Transform::Rotate180), turn(Transform::Rotate180)},
+        {"N5", turn(Transform::Rotate270), turn(Transform::Rotate270)},
+        {"FlipHorizontal1", turn(Transform::FlipHorizontal), turn(Transform::FlipHorizontal)},
+        {"FlipVertical1", turn(Transform::FlipVertical), turn(Transform::FlipVertical)},
+    };
+    for (const auto& f : filters) {
+        const Bitmap rgb = form.imgRGB.Picture, alpha = form.imgA.Picture;
+        window.menuAction(f.item)->trigger();
+        EXPECT_EQ(form.imgRGB.Picture, f.rgb(rgb)) << f.item;
+        EXPECT_EQ(form.imgA.Picture, f.alpha(alpha)) << f.item;
+        EXPECT_EQ(viewPixel(form.imgMain, {255, 0}), QColor(ToQColor(form.imgRGB.Picture.at(63, 0))).rgb())
+            << f.item;
+    }
+    for (const char* item : {"Contents1", "Contactinfo1", "About1", "Exit1"})
+        window.menuAction(item)->trigger();
+    EXPECT_EQ(platform.helpFiles, std::vector<std::string>{"kvr_lged.hlp"});
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].caption, "Contact info");
+    EXPECT_EQ(platform.introWindowsShown, 1);
+    EXPECT_EQ(platform.mainWindowCloses, 1);
+}
+
 // Answers the next modal window of type W once it opens (the command that opens it blocks till then).
 template <class W>
 void WhenShown(std::function<void(W*)> answer) {
@@ -325,6 +375,83 @@ TEST(IntroWindowsTest, AClickHidesOnlyTheWindowClicked) {
     QTest::mouseClick(older.findChild<BitmapView*>(), Qt::LeftButton, {}, QPoint(100, 100));
     EXPECT_FALSE(older.isVisible());
     EXPECT_TRUE(windows.windows()[1]->isVisible());
+}
+
+TEST(HelpFiles, TheFirstFolderHoldingTheFileWins) {
+    QTemporaryDir a, b;
+    const QStringList folders{a.path(), b.path()};
+    EXPECT_EQ(FindHelpFile("kvr_lged.hlp", folders), "");
+    QFile(b.filePath("kvr_lged.hlp")).open(QIODevice::WriteOnly);
+    EXPECT_EQ(FindHelpFile("kvr_lged.hlp", folders), b.filePath("kvr_lged.hlp"));
+    QFile(a.filePath("kvr_lged.hlp")).open(QIODevice::WriteOnly);
+    EXPECT_EQ(FindHelpFile("kvr_lged.hlp", folders), a.filePath("kvr_lged.hlp"));
+    EXPECT_EQ(HelpFolders().first(), QDir::currentPath());  // the working directory first
+}
+
+struct HelpAndContact : ::testing::Test {
+    QtPlatform platform;
+    TMain form{platform};
+    MainWindow window{form};
+    void SetUp() override { platform.setParentWindow(&window); }
+};
+
+TEST_F(HelpAndContact, ContentsOpensTheShippedHelpAtItsContents) {
+    platform.helpFolders = QStringList{CORVANTH_APP_DIR};
+    window.menuAction("Contents1")->trigger();
+    ASSERT_NE(platform.helpWindow(), nullptr);
+    ASSERT_TRUE(platform.helpWindow()->isVisible());
+    QTextBrowser* text = platform.helpWindow()->browser();
+    EXPECT_EQ(text->documentTitle(), "Corvanth Logo Editor Help");
+    for (const char* topic :
+         {"The tools", "The alpha plane", "Colours: swatches and sliders", "The file format"})
+        EXPECT_TRUE(text->toPlainText().contains(topic)) << topic;
+    // The pictures sit beside the file.
+    const QImage icon = QImage::fromData(
+        text->loadResource(QTextDocument::ImageResource, QUrl("help_tool_0.png")).toByteArray());
+    EXPECT_EQ(icon.size(), QSize(48, 44));
+}
+
+TEST_F(HelpAndContact, AMissingHelpFileIsReportedInAMessageBox) {
+    QTemporaryDir empty;
+    platform.helpFolders = QStringList{empty.path()};
+    QString said;
+    WhenShown<QMessageBox>([&said](QMessageBox* box) {
+        said = box->text();
+        box->accept();
+    });
+    window.menuAction("Contents1")->trigger();
+    EXPECT_TRUE(said.startsWith("The help file kvr_lged.hlp cannot be opened.")) << said.toStdString();
+    EXPECT_FALSE(platform.helpWindow()->isVisible());
+}
+
+TEST_F(HelpAndContact, ContactInfoBoxHasItsCaptionTwoLinesAndOnlyOk) {
+    WhenShown<QMessageBox>([](QMessageBox* box) {
+        EXPECT_EQ(box->windowTitle(), "Contact info");
+        EXPECT_EQ(box->text(), "E-Mail:\tlogo-editor@example.org\nURL:\thttps://www.example.org/logo-editor");
+        EXPECT_EQ(box->icon(), QMessageBox::NoIcon);
+        EXPECT_EQ(box->standardButtons(), QMessageBox::Ok);
+        box->accept();
+    });
+    window.menuAction("Contactinfo1")->trigger();
+}
+
+TEST_F(HelpAndContact, ExitEndsTheEventLoopWithIntroWindowsStillShown) {
+    IntroWindows intros;
+    IntroWindowSet introWindows(intros);
+    platform.newIntroWindow = [&intros] { intros.Create(); };
+    window.afterHandler = [&introWindows] { introWindows.sync(); };
+    window.show();
+    window.menuAction("About1")->trigger();
+    window.menuAction("About1")->trigger();
+    ASSERT_EQ(introWindows.windows().size(), 2u);
+    EXPECT_TRUE(introWindows.windows()[1]->isVisible());
+    QTimer::singleShot(0, [this] { window.menuAction("Exit1")->trigger(); });
+    QTimer watchdog;  // a loop that does not end fails the test instead of hanging it
+    watchdog.setSingleShot(true);
+    QObject::connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+    watchdog.start(5000);
+    EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_FALSE(window.isVisible());
 }
 
 }  // namespace

@@ -34,6 +34,8 @@ class ScriptedPlatform : public Platform {
     };
     std::vector<Message> messages;
     std::vector<std::string> helpFiles;
+    int introWindowsShown = 0;
+    int mainWindowCloses = 0;
 
     std::optional<std::string> RunOpenDialog(const FileDialogOptions& o) override {
         fileDialogsShown.push_back(o);
@@ -51,7 +53,11 @@ class ScriptedPlatform : public Platform {
     void MessageBox(std::string_view text, std::string_view caption) override {
         messages.push_back({std::string(text), std::string(caption)});
     }
-    void HelpCommand(std::string_view file, int, int) override { helpFiles.emplace_back(file); }
+    void HelpCommand(std::string_view file, int command, int) override {
+        if (command == HELP_CONTENTS) helpFiles.emplace_back(file);
+    }
+    void ShowIntroWindow() override { ++introWindowsShown; }
+    void CloseMainWindow() override { ++mainWindowCloses; }
     const GlyphRenderer& Glyphs() const override { return glyphs; }
 
     BlockGlyphs glyphs;
