@@ -100,7 +100,9 @@ class TMain {
 
     // Filters and transforms. The common steps of every command that changes planes: the undo copy
     // when it keeps one, the RGB plane (and the alpha plane too) through the change, the view repainted.
-    void ChangePlanes(bool saveUndo, bool alphaToo, const std::function<Bitmap(const Bitmap&)>& change);
+    enum class UndoCopy { Skip, Take };
+    enum class Planes { RgbOnly, Both };
+    void ChangePlanes(UndoCopy undo, Planes planes, const std::function<Bitmap(const Bitmap&)>& change);
     void Blur101Click();
     void Blur251Click();
     void Blur501Click();

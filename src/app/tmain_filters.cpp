@@ -9,20 +9,22 @@
 // own, so a preview kept in iOutImage by a shape or text in progress is not overwritten.
 namespace corvanth {
 
-void TMain::ChangePlanes(bool saveUndo, bool alphaToo, const std::function<Bitmap(const Bitmap&)>& change) {
-    if (saveUndo) SaveUndo();
+void TMain::ChangePlanes(UndoCopy undo, Planes planes, const std::function<Bitmap(const Bitmap&)>& change) {
+    if (undo == UndoCopy::Take) SaveUndo();
     imgRGB.Picture = change(imgRGB.GetCanvas().bitmap());
-    if (alphaToo) imgA.Picture = change(imgA.GetCanvas().bitmap());
+    if (planes == Planes::Both) imgA.Picture = change(imgA.GetCanvas().bitmap());
     RedrawView();
 }
 
 namespace {
 // Blur keeps no undo copy and leaves the alpha plane alone.
 void Blur(TMain& form, int row) {
-    form.ChangePlanes(false, false, [row](const Bitmap& p) { return BlurPlane(p, kBlurWeights[row]); });
+    form.ChangePlanes(TMain::UndoCopy::Skip, TMain::Planes::RgbOnly,
+                      [row](const Bitmap& p) { return BlurPlane(p, kBlurWeights[row]); });
 }
 void Turn(TMain& form, Transform t) {
-    form.ChangePlanes(true, true, [t](const Bitmap& p) { return RemapPlane(p, t); });
+    form.ChangePlanes(TMain::UndoCopy::Take, TMain::Planes::Both,
+                      [t](const Bitmap& p) { return RemapPlane(p, t); });
 }
 }  // namespace
 
@@ -56,7 +58,7 @@ void TMain::FlipVertical1Click() {
 }
 
 void TMain::Emboss1Click() {
-    ChangePlanes(true, false, EmbossPlane);
+    ChangePlanes(UndoCopy::Take, Planes::RgbOnly, EmbossPlane);
 }
 
 }  // namespace corvanth
