@@ -31,7 +31,9 @@ Bitmap BlurPlane(const Bitmap& plane, const BlurWeights& w) {
     const std::array<PaddedChannel, 3> in{PaddedChannel(plane, 0), PaddedChannel(plane, 8),
                                           PaddedChannel(plane, 16)};
     const int s = in[0].stride;
-    const float C = static_cast<float>(w.C), S = static_cast<float>(w.S), D = static_cast<float>(w.D);
+    const auto C = static_cast<float>(w.C);
+    const auto S = static_cast<float>(w.S);
+    const auto D = static_cast<float>(w.D);
     // 1 / (sum of the weights inside the plane) for each pixel of a border row and of an inner row.
     std::vector<float> borderRow(width, 1.0f / static_cast<float>(w.sumEdge));
     std::vector<float> innerRow(width, 1.0f / static_cast<float>(w.sumInside));
