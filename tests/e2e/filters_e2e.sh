@@ -7,6 +7,8 @@ start_x
 start_editor "$1"
 close_intro
 
+# Keys one at a time, giving each menu time to open before the next key arrives.
+keys() { for k in "$@"; do xdotool key --clearmodifiers "$k"; sleep 0.3; done; }
 cell() { echo $((262 + 4 * $1 + 1)) $((54 + 4 * $2 + 1)); }  # plane pixel -> client position in the view
 click_client $(cell 20 20)
 shot
@@ -14,8 +16,7 @@ expect "dot painted" $(cell 20 20) "0,0,0"
 
 # 255 * (1440 - 1000) / 1440 at the dot, 255 * (1440 - 100) / 1440 beside it, 255 * (1440 - 10) / 1440
 # on its diagonal, all rounded down.
-xdotool key --clearmodifiers alt+t b 1
-sleep 0.5
+keys alt+t b 1
 shot
 expect "blurred dot" $(cell 20 20) "77,77,77"
 expect "side neighbour" $(cell 21 20) "237,237,237"
@@ -23,14 +24,13 @@ expect "diagonal neighbour" $(cell 19 21) "253,253,253"
 expect "blurred dot in the RGB preview" $((571 + 20)) $((29 + 20)) "77,77,77"
 
 # Edit > Rotate > 90°: pixel (20, 20) moves to (63 - 20, 20).
-xdotool key --clearmodifiers alt+e Down Right Return
-sleep 0.5
+keys alt+e Down Right Return
 shot
 expect "dot after the turn" $(cell 43 20) "77,77,77"
 expect "where the dot was" $(cell 20 20) "255,255,255"
 expect "neighbour turned with it" $(cell 43 21) "237,237,237"
 
-xdotool key --clearmodifiers alt+h c
+keys alt+h c
 help=$(visible_window '^Corvanth Logo Editor Help$') || { echo "FAIL: no help window"; exit 1; }
 sleep 0.5
 echo "ok: help window shown"
