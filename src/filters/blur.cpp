@@ -3,24 +3,9 @@
 #include <array>
 #include <vector>
 
+#include "filters/padded_channel.hpp"
+
 namespace corvanth {
-
-namespace {
-
-// One channel of the plane as floats with a ring of zeros around it: what lies outside adds nothing.
-struct PaddedChannel {
-    PaddedChannel(const Bitmap& plane, int shift)
-        : stride(plane.width() + 2), v(stride * (plane.height() + 2)) {
-        for (int y = 0; y < plane.height(); ++y)
-            for (int x = 0; x < plane.width(); ++x)
-                v[(y + 1) * stride + x + 1] = static_cast<float>(plane.at(x, y) >> shift & 0xFF);
-    }
-    const float* row(int y) const { return &v[(y + 1) * stride + 1]; }
-    int stride;
-    std::vector<float> v;
-};
-
-}  // namespace
 
 // Floats keep the arithmetic exact and let the compiler work on several pixels at once. Every sum is an
 // integer below 2^19, so it is held exactly. (sum + 0.5) / d lies at least 0.5 / d (over 3e-4) from any
@@ -28,8 +13,8 @@ struct PaddedChannel {
 // truncating it gives the integer quotient rounded down.
 Bitmap BlurPlane(const Bitmap& plane, const BlurWeights& w) {
     const int width = plane.width(), height = plane.height();
-    const std::array<PaddedChannel, 3> in{PaddedChannel(plane, 0), PaddedChannel(plane, 8),
-                                          PaddedChannel(plane, 16)};
+    const std::array<PaddedChannel<float>, 3> in{
+        PaddedChannel<float>(plane, 0), PaddedChannel<float>(plane, 8), PaddedChannel<float>(plane, 16)};
     const int s = in[0].stride;
     const auto C = static_cast<float>(w.C);
     const auto S = static_cast<float>(w.S);
