@@ -110,7 +110,7 @@ void TMain::bindHandlers() {
     edtG.OnChange = [this] { edtGChange(); };
     edtB.OnChange = [this] { edtBChange(); };
     edtA.OnChange = [this] { edtAChange(); };
-    edtText.OnChange = [this] { edtAChange(); };
+    edtText.OnChange = [this] { edtTextChange(); };
     trbBrushSize.OnChange = [this] { trbBrushSizeChange(); };
     edtBrushSize.OnChange = [this] { edtBrushSizeChange(); };
 }
@@ -147,11 +147,13 @@ void TMain::ClearImage() {
 }
 
 void TMain::New1Click() {
+    EndTextEntry();
     ClearImage();
     RedrawView();
 }
 
 void TMain::Undo1Click() {
+    EndTextEntry();
     RestoreUndo();
     RedrawView();
 }
@@ -173,12 +175,14 @@ void TMain::showChannelControls(bool alpha) {
 
 void TMain::imgRGBClick() {
     if (state.AlphaMode != 1) return;
+    EndTextEntry();
     state.AlphaMode = 0;
     showChannelControls(false);
 }
 
 void TMain::imgAClick() {
     if (state.AlphaMode != 0) return;
+    EndTextEntry();
     state.AlphaMode = 1;
     showChannelControls(true);
 }

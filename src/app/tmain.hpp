@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/editor_state.hpp"
+#include "document/plane_snapshot.hpp"
 #include "fileio/tga_load_result.hpp"
 #include "platform/controls.hpp"
 #include "platform/dialogs.hpp"
@@ -35,6 +36,9 @@ class TMain {
     TSaveDialog sSaveDialog;
     TFontDialog dFontDialog;
     TColorDialog cldColorDialog;
+    // The active plane as it was at the press, one per preview, each knowing its plane. The filters keep
+    // iOutImage to themselves.
+    PlaneSnapshot shapeBase, moveBase, textBase;
 
     // Document and view.
     TImage& ActivePlane() { return state.AlphaMode ? imgA : imgRGB; }
@@ -90,6 +94,28 @@ class TMain {
     void imgMainMouseMove(int X, int Y);
     void imgMainMouseUp(TMouseButton button, int X, int Y);
 
+    // Shapes: each restores the active plane from the press snapshot, draws, repaints the view.
+    void PreviewLine(int x1, int y1, int x2, int y2);
+    void PreviewRectangle(int x1, int y1, int x2, int y2);
+    void PreviewEllipse(int x1, int y1, int x2, int y2);
+
+    // Selection. PreviewMove leaves the repaint to its caller.
+    void DrawSelectionFrame();
+    void PreviewMove(int dx, int dy);
+    void Selectall1Click();
+    void Deselect1Click();
+
+    // Text.
+    void PreviewText(int x, int y, const std::string& text);
+    void edtTextKeyDown(int key);
+    void edtTextKeyUp(int key);
+    void edtTextChange();
+    void Font1Click();
+    // Ends an open text entry, keeping the text drawn so far, and drops any shape or move preview in
+    // progress. Every command that changes a plane or the active plane calls it first, so no preview
+    // later writes a stale copy back.
+    void EndTextEntry();
+
     // Files.
     std::vector<std::uint8_t> EncodeTga();
     TgaLoadResult DecodeTga(std::span<const std::uint8_t> bytes);
@@ -119,13 +145,6 @@ class TMain {
     void Contents1Click();
     void Contactinfo1Click();
     void About1Click();
-
-    // Commands whose work is still to come: they do nothing yet.
-    void Font1Click();
-    void Selectall1Click();
-    void Deselect1Click();
-    void edtTextKeyDown(int key);
-    void edtTextKeyUp(int key);
 
   private:
     void placeComponents();

@@ -48,6 +48,7 @@ bool TMain::WriteTgaFile(const std::string& name) {
 
 void TMain::Open1Click() {
     if (oOpenDialog.Execute()) {
+        EndTextEntry();
         const auto bytes = ReadFileBytes(oOpenDialog.FileName, kTgaMostBytesUsed);
         if (!bytes) {
             platform.MessageBox(kIoError, kErrorCaption);

@@ -1,6 +1,7 @@
 #include <array>
 
 #include "app/tmain.hpp"
+#include "app/tool_steps.hpp"
 #include "document/plane.hpp"
 #include "tools/plane_tools.hpp"
 #include "tools/stamps.hpp"
@@ -20,31 +21,21 @@ void Stamp(TMain& form, int x, int y, TImage& plane, TColor color, const std::ar
               [&form](int px, int py, TColor c) { form.PaintCell(px, py, c); });
 }
 
-// What one tool does on the view: press, move with the button held, release. The common press steps
-// (ButtonHeld, the undo copy) are done by the handlers before these run.
-struct ToolActions {
-    void (*press)(TMain&, int x, int y);
-    void (*move)(TMain&, int x, int y);
-    void (*release)(TMain&, int x, int y);
-};
-
-void Nothing(TMain&, int, int) {}
-
-void PencilAt(TMain& f, int x, int y) {
-    f.StampSolid(x, y, f.ActivePlane(), f.PrimaryColor());
+void PencilAt(TMain& f, TPoint p) {
+    f.StampSolid(p.x, p.y, f.ActivePlane(), f.PrimaryColor());
 }
-void BrushAt(TMain& f, int x, int y) {
-    f.StampSoft(x, y, f.ActivePlane(), f.PrimaryColor());
+void BrushAt(TMain& f, TPoint p) {
+    f.StampSoft(p.x, p.y, f.ActivePlane(), f.PrimaryColor());
 }
-void SprayAt(TMain& f, int x, int y) {
-    f.StampScatter(x, y, f.ActivePlane(), f.PrimaryColor());
+void SprayAt(TMain& f, TPoint p) {
+    f.StampScatter(p.x, p.y, f.ActivePlane(), f.PrimaryColor());
 }
-void EraserAt(TMain& f, int x, int y) {
-    f.StampSolid(x, y, f.ActivePlane(), f.SecondaryColor());
+void EraserAt(TMain& f, TPoint p) {
+    f.StampSolid(p.x, p.y, f.ActivePlane(), f.SecondaryColor());
 }
 
-void PickAt(TMain& f, int x, int y) {
-    const auto picked = PickColor(f.ActivePlane().GetCanvas().bitmap(), x, y);
+void PickAt(TMain& f, TPoint p) {
+    const auto picked = PickColor(f.ActivePlane().GetCanvas().bitmap(), p.x, p.y);
     if (!picked) return;
     f.ActiveColor() = *picked;
     f.ShowColorInSliders();
@@ -53,31 +44,59 @@ void PickAt(TMain& f, int x, int y) {
     f.DrawSwatches();
 }
 
-void FillAt(TMain& f, int x, int y) {
-    FillRegion(f.ActivePlane().GetCanvas(), x, y, f.PrimaryColor());
+void FillAt(TMain& f, TPoint p) {
+    FillRegion(f.ActivePlane().GetCanvas(), p.x, p.y, f.PrimaryColor());
     f.RedrawView();
 }
 
-// Indexed by tool id. Shapes, text, selection and move get their actions with those tools.
-constexpr std::array<ToolActions, kToolCount> kToolActions{{
-    {PencilAt, PencilAt, Nothing},  // Pencil
-    {BrushAt, BrushAt, Nothing},    // Brush
-    {SprayAt, SprayAt, Nothing},    // Spray
-    {PickAt, PickAt, Nothing},      // ColorPicker
-    {FillAt, Nothing, Nothing},     // Fill
-    {EraserAt, EraserAt, Nothing},  // Eraser
-    {Nothing, Nothing, Nothing},    // Ellipse
-    {Nothing, Nothing, Nothing},    // Rectangle
-    {Nothing, Nothing, Nothing},    // Text
-    {Nothing, Nothing, Nothing},    // Select
-    {Nothing, Nothing, Nothing},    // Move
-    {Nothing, Nothing, Nothing},    // Line
-}};
+// Which option controls a tool shows under the palette.
+struct ToolOptions {
+    bool brushSize = false;
+    bool filled = false;
+};
+constexpr ToolOptions kNoOptions{}, kBrushSize{true, false}, kFilled{false, true};
 
-const ToolActions& ActionsOf(int tool) {
-    static constexpr ToolActions kNone{Nothing, Nothing, Nothing};
+// What each tool is, one row per id: the controls it shows, the snapshot its press takes as the base of
+// its previews (none for the tools that draw straight into the plane), and its press, move and release.
+struct ToolRow {
+    ToolId id;
+    ToolOptions options;
+    PlaneSnapshot TMain::*snapshot;
+    ToolStep press, move, release;
+};
+
+constexpr auto kLine = &TMain::PreviewLine;
+constexpr auto kRectangle = &TMain::PreviewRectangle;
+constexpr auto kEllipse = &TMain::PreviewEllipse;
+
+// clang-format off
+constexpr std::array<ToolRow, kToolCount> kTools{{
+    // id         options     press snapshot     press                   move                   release
+    {Pencil,      kBrushSize, nullptr,           PencilAt,               PencilAt,              Nothing},
+    {Brush,       kBrushSize, nullptr,           BrushAt,                BrushAt,               Nothing},
+    {Spray,       kBrushSize, nullptr,           SprayAt,                SprayAt,               Nothing},
+    {ColorPicker, kNoOptions, nullptr,           PickAt,                 PickAt,                Nothing},
+    {Fill,        kNoOptions, nullptr,           FillAt,                 Nothing,               Nothing},
+    {Eraser,      kBrushSize, nullptr,           EraserAt,               EraserAt,              Nothing},
+    {Ellipse,     kNoOptions, &TMain::shapeBase, ShapePress<kEllipse>,   ShapeDrag<kEllipse>,   Nothing},
+    {Rectangle,   kFilled,    &TMain::shapeBase, ShapePress<kRectangle>, ShapeDrag<kRectangle>, Nothing},
+    {Text,        kNoOptions, &TMain::textBase,  TextPress,              Nothing,               Nothing},
+    {Select,      kNoOptions, nullptr,           SelectPress,            SelectDrag,            Nothing},
+    {Move,        kNoOptions, &TMain::moveBase,  MovePress,              MoveDrag,              MoveRelease},
+    {Line,        kNoOptions, &TMain::shapeBase, ShapePress<kLine>,      ShapeDrag<kLine>,      Nothing},
+}};
+// clang-format on
+constexpr bool InIdOrder() {
+    for (int i = 0; i < kToolCount; ++i)
+        if (kTools[static_cast<std::size_t>(i)].id != i) return false;
+    return true;
+}
+static_assert(InIdOrder());
+
+const ToolRow& RowOf(int tool) {
+    static constexpr ToolRow kNone{Pencil, kNoOptions, nullptr, Nothing, Nothing, Nothing};
     if (tool < 0 || tool >= kToolCount) return kNone;
-    return kToolActions[static_cast<std::size_t>(tool)];
+    return kTools[static_cast<std::size_t>(tool)];
 }
 
 }  // namespace
@@ -85,11 +104,11 @@ const ToolActions& ActionsOf(int tool) {
 void TMain::imgToolbarMouseDown(TMouseButton, int X, int Y) {
     if (const auto tool = ToolAt(X, Y)) {
         state.CurrentTool = *tool;
-        const ToolOptions options = OptionsFor(*tool);
+        const ToolOptions options = RowOf(*tool).options;
         options.brushSize ? ShowBrushSizeControls() : HideBrushSizeControls();
         options.filled ? ShowFilledOption() : HideFilledOption();
     }
-    HideTextEdit();
+    EndTextEntry();
     DrawToolFrames();
 }
 
@@ -137,19 +156,25 @@ void TMain::imgMainMouseDown(TMouseButton, int X, int Y) {
     // Every press, whatever the tool and button, holds the button and takes the undo copy first.
     state.ButtonHeld = 1;
     SaveUndo();
-    ActionsOf(state.CurrentTool).press(*this, ViewToPlane(X), ViewToPlane(Y));
-    // The selection frame is redrawn here once selections are drawn on the view.
+    const ToolRow& tool = RowOf(state.CurrentTool);
+    if (tool.snapshot) (this->*tool.snapshot).Take(ActivePlane().GetCanvas().bitmap(), state.AlphaMode);
+    tool.press(*this, {ViewToPlane(X), ViewToPlane(Y)});
+    DrawSelectionFrame();
 }
 
 void TMain::imgMainMouseMove(int X, int Y) {
     // No interpolation: each event acts at its own pixel only, so a fast drag leaves gaps.
-    if (state.ButtonHeld == 1) ActionsOf(state.CurrentTool).move(*this, ViewToPlane(X), ViewToPlane(Y));
-    // Unless the tool is Move, the selection frame is redrawn here, with or without a button.
+    if (state.ButtonHeld == 1) RowOf(state.CurrentTool).move(*this, {ViewToPlane(X), ViewToPlane(Y)});
+    // A hover shows the frame too; a block being moved draws its own.
+    if (state.CurrentTool != Move) DrawSelectionFrame();
 }
 
 void TMain::imgMainMouseUp(TMouseButton, int X, int Y) {
     state.ButtonHeld = 0;
-    ActionsOf(state.CurrentTool).release(*this, ViewToPlane(X), ViewToPlane(Y));
+    RowOf(state.CurrentTool).release(*this, {ViewToPlane(X), ViewToPlane(Y)});
+    // A drag's previews end with it; a text entry goes on after its press.
+    shapeBase.Drop();
+    moveBase.Drop();
 }
 
 }  // namespace corvanth

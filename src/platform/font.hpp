@@ -8,6 +8,9 @@
 
 namespace corvanth {
 
+// The character set a font is asked for when none is named.
+inline constexpr int kDefaultCharset = 1;
+
 struct TFont {
     std::string name = "DejaVu Sans";
     int height = -11;  // negative: character height in pixels, as the form's fonts give it
@@ -15,6 +18,7 @@ struct TFont {
     bool italic = false;
     bool underline = false;
     bool strikeOut = false;
+    int charset = kDefaultCharset;
     TColor color = clBlack;
     friend bool operator==(const TFont&, const TFont&) = default;
 };

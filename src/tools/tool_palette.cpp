@@ -11,13 +11,6 @@ std::optional<int> ToolAt(int X, int Y) {
     return std::nullopt;
 }
 
-ToolOptions OptionsFor(int tool) {
-    ToolOptions options;
-    options.brushSize = tool == Pencil || tool == Brush || tool == Spray || tool == Eraser;
-    options.filled = tool == Rectangle;
-    return options;
-}
-
 void PaintToolFrames(TCanvas palette, int currentTool) {
     for (const ToolCell& cell : kToolCells) {
         const bool sunken = cell.id == currentTool;

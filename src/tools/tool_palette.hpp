@@ -4,14 +4,13 @@
 #include <optional>
 #include <string_view>
 
-#include "app/editor_state.hpp"
 #include "platform/canvas.hpp"
+#include "tools/tool_id.hpp"
 
 namespace corvanth {
 
 inline constexpr int kToolCellWidth = 24;
 inline constexpr int kToolCellHeight = 22;
-inline constexpr int kToolCount = 12;
 
 struct ToolCell {
     int id;
@@ -39,13 +38,6 @@ inline constexpr std::array<ToolCell, kToolCount> kToolCells{{
 
 // The tool whose cell holds the press; a cell's first column and first row belong to none.
 std::optional<int> ToolAt(int X, int Y);
-
-// Which option controls a tool shows under the palette.
-struct ToolOptions {
-    bool brushSize = false;
-    bool filled = false;
-};
-ToolOptions OptionsFor(int tool);
 
 // A button frame, one digit per pixel: 0 black, 1 dark grey, 2 light grey, 3 the icon shows through.
 using FrameTable = std::array<std::string_view, kToolCellHeight>;

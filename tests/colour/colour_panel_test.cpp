@@ -101,9 +101,11 @@ TEST_F(ColourPanel, ArrowExchangesTheActivePlanesPairOnly) {
     EXPECT_EQ(form.trbA.Position(), 0);
 }
 
-// After a change of plane the sliders disagree with the colour until the text box (which re-reads
-// edtA, not itself) or a press on the panel's background makes the colour follow them.
-TEST_F(ColourPanel, ColourFollowsTheSlidersAgain) {
+// After a change of plane the sliders need not show the active colour. A press on the active swatch
+// makes the colour follow them and leaves them alone. Typing a text changes no colour (on the alpha
+// plane with trbA behind, and back on the RGB plane with the secondary swatch chosen there); a press on
+// the panel's background makes the colour follow the sliders.
+TEST_F(ColourPanel, ColourFollowsTheSlidersButNotTheTextBox) {
     form.trbR.SetPosition(10);
     form.state.PrimaryRGB = RGB(0, 99, 0);
     form.imgColorsMouseDown(TMouseButton::mbLeft, 25, 10);  // the active swatch: the sliders stay
@@ -113,10 +115,16 @@ TEST_F(ColourPanel, ColourFollowsTheSlidersAgain) {
     form.trbA.SetPosition(5);
     form.state.PrimaryAlpha = clWhite;
     form.edtText.SetTextBuf("hello");
-    EXPECT_EQ(form.state.PrimaryAlpha, Grey(5));
-    form.state.PrimaryAlpha = clWhite;
+    form.imgColorsMouseDown(TMouseButton::mbLeft, 60, 10);  // the secondary swatch, alpha 0
+    form.imgRGBClick();                                     // R, G, B still show the primary colour
+    form.edtText.SetTextBuf("hello!");
+    EXPECT_EQ(colours(), (std::array{RGB(10, 0, 0), clWhite, clWhite, clBlack}));
+    EXPECT_EQ(panel(60, 10), clWhite);
+    form.imgAClick();
+    form.trbA.SetPosition(5);
+    form.state.SecondaryAlpha = clWhite;
     form.imgColorsMouseDown(TMouseButton::mbLeft, 5, 5);
-    EXPECT_TRUE(form.state.PrimaryAlpha == Grey(5) && panel(20, 7) == Grey(5));
+    EXPECT_TRUE(form.state.SecondaryAlpha == Grey(5) && panel(60, 10) == Grey(5));
 }
 
 TEST_F(ColourPanel, DialogSetsTheActiveSwatch) {

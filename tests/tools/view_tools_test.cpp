@@ -3,23 +3,10 @@
 #include <tuple>
 #include <utility>
 
-#include "app/tmain.hpp"
-#include "scripted_platform.hpp"
+#include "form_fixture.hpp"
 
 namespace corvanth {
 namespace {
-
-class Tools : public ::testing::Test {
-  protected:
-    testing::ScriptedPlatform host;
-    TMain form{host};
-    const Bitmap& rgb() { return form.imgRGB.Picture; }
-    // A press and release at a plane pixel, through its view position.
-    void Click(int x, int y, TMouseButton b = TMouseButton::mbLeft) {
-        form.imgMainMouseDown(b, 4 * x + 1, 4 * y + 2);
-        form.imgMainMouseUp(b, 4 * x + 1, 4 * y + 2);
-    }
-};
 
 // A press on the palette, with each button in turn, from Rectangle with the text box shown; -1 is a
 // miss, which keeps Rectangle.
@@ -66,22 +53,6 @@ TEST_F(Tools, PaletteShowsTheCurrentToolPressedIn) {
             }
     }
 }
-
-// The same tools on the RGB plane (false) and the alpha plane (true); the other plane never changes.
-class EitherPlane : public Tools, public ::testing::WithParamInterface<bool> {
-  protected:
-    bool alpha() const { return GetParam(); }
-    void SetUp() override {
-        if (alpha()) form.imgAClick();
-    }
-    void TearDown() override {
-        EXPECT_EQ(alpha() ? form.imgRGB.Picture : form.imgA.Picture, Bitmap(64, 64, base() ^ 0xFFFFFFu));
-    }
-    Bitmap& plane() { return alpha() ? form.imgA.Picture : form.imgRGB.Picture; }
-    TColor base() const { return alpha() ? clBlack : clWhite; }
-    TColor& primary() { return alpha() ? form.state.PrimaryAlpha : form.state.PrimaryRGB; }
-    TColor& secondary() { return alpha() ? form.state.SecondaryAlpha : form.state.SecondaryRGB; }
-};
 
 // Pencil, brush and spray with each button; the size 1 spray leaves its centre and paints above it.
 TEST_P(EitherPlane, EveryButtonPaintsThePrimaryColour) {

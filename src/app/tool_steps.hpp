@@ -1,0 +1,41 @@
+#pragma once
+#include "app/tmain.hpp"
+
+// The steps the tool table is made of, each defined in its tool's area file.
+namespace corvanth {
+
+// A tool's press, move or release at a plane pixel; the view's handlers have done the common steps.
+using ToolStep = void (*)(TMain&, TPoint);
+
+inline void Nothing(TMain&, TPoint) {}
+
+// Every preview: restore the active plane from the preview's press snapshot, then draw over it. Draws
+// nothing once the preview has ended or when the snapshot is of the other plane.
+template <class Draw>
+void DrawOverSnapshot(TMain& f, const PlaneSnapshot& base, Draw&& draw) {
+    const Bitmap* snapshot = base.Of(f.state.AlphaMode);
+    if (!snapshot) return;
+    TCanvas plane = f.ActivePlane().GetCanvas();
+    plane.Draw(0, 0, *snapshot);
+    draw(plane, *snapshot);
+}
+
+// Shapes: the press fixes DragStart; the press and every move preview from there to the pointer.
+template <void (TMain::*Preview)(int, int, int, int)>
+void ShapeDrag(TMain& f, TPoint p) {
+    (f.*Preview)(f.state.DragStart.x, f.state.DragStart.y, p.x, p.y);
+}
+template <void (TMain::*Preview)(int, int, int, int)>
+void ShapePress(TMain& f, TPoint p) {
+    f.state.DragStart = p;
+    ShapeDrag<Preview>(f, p);
+}
+
+void SelectPress(TMain& f, TPoint p);
+void SelectDrag(TMain& f, TPoint p);
+void MovePress(TMain& f, TPoint p);
+void MoveDrag(TMain& f, TPoint p);
+void MoveRelease(TMain& f, TPoint p);
+void TextPress(TMain& f, TPoint p);
+
+}  // namespace corvanth

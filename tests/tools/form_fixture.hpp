@@ -1,0 +1,78 @@
+#pragma once
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <string>
+
+#include "app/tmain.hpp"
+#include "scripted_platform.hpp"
+
+namespace corvanth {
+
+class Tools : public ::testing::Test {
+  protected:
+    testing::ScriptedPlatform host;
+    TMain form{host};
+    const Bitmap& rgb() { return form.imgRGB.Picture; }
+    // A press and release at a plane pixel, through its view position.
+    void Click(int x, int y, TMouseButton b = TMouseButton::mbLeft) {
+        form.imgMainMouseDown(b, 4 * x + 1, 4 * y + 2);
+        form.imgMainMouseUp(b, 4 * x + 1, 4 * y + 2);
+    }
+    // Press at the first plane pixel, move through the others, release at the last; pixels outside the
+    // plane are reached from outside the view.
+    void Drag(int tool, std::initializer_list<TPoint> path) {
+        const auto at = [](int v, int inside) { return 4 * v + (v < 0 ? -inside : inside); };
+        form.state.CurrentTool = tool;
+        const TPoint first = *path.begin(), last = *(path.end() - 1);
+        form.imgMainMouseDown(TMouseButton::mbLeft, at(first.x, 1), at(first.y, 2));
+        for (const TPoint p : path) form.imgMainMouseMove(at(p.x, 1), at(p.y, 2));
+        form.imgMainMouseUp(TMouseButton::mbLeft, at(last.x, 1), at(last.y, 2));
+    }
+    void Type(const std::string& text, int key) {
+        form.edtText.SetTextBuf(text);
+        form.edtTextKeyDown(key);
+        form.edtTextKeyUp(key);
+    }
+};
+
+// A picture of part of a bitmap, one line per row, one character per pixel from `key`: the character
+// at the index of the first matching colour, '?' for any other.
+inline std::string Art(const Bitmap& b, TRect r, std::initializer_list<TColor> colours,
+                       const char* key = "#o.") {
+    std::string s;
+    for (int y = r.top; y < r.bottom; ++y) {
+        for (int x = r.left; x < r.right; ++x) {
+            char ch = '?';
+            int i = 0;
+            for (TColor c : colours) {
+                if (b.GetPixel(x, y) == c) {
+                    ch = key[i];
+                    break;
+                }
+                ++i;
+            }
+            s += ch;
+        }
+        s += '\n';
+    }
+    return s;
+}
+
+// The same tools on the RGB plane (false) and the alpha plane (true); the other plane never changes.
+class EitherPlane : public Tools, public ::testing::WithParamInterface<bool> {
+  protected:
+    bool alpha() const { return GetParam(); }
+    void SetUp() override {
+        if (alpha()) form.imgAClick();
+    }
+    void TearDown() override {
+        EXPECT_EQ(alpha() ? form.imgRGB.Picture : form.imgA.Picture, Bitmap(64, 64, base() ^ 0xFFFFFFu));
+    }
+    Bitmap& plane() { return alpha() ? form.imgA.Picture : form.imgRGB.Picture; }
+    TColor base() const { return alpha() ? clBlack : clWhite; }
+    TColor& primary() { return alpha() ? form.state.PrimaryAlpha : form.state.PrimaryRGB; }
+    TColor& secondary() { return alpha() ? form.state.SecondaryAlpha : form.state.SecondaryRGB; }
+};
+
+}  // namespace corvanth
