@@ -88,7 +88,10 @@ std::optional<TFont> QtPlatform::RunFontDialog(const TFont& start) {
     }
     fontDialog_->setCurrentFont(ToQFont(start));
     if (fontDialog_->exec() != QDialog::Accepted) return std::nullopt;
-    return FromQFont(fontDialog_->selectedFont(), start.color);
+    // Qt picks glyphs for every script itself, so the dialog leaves colour and character set as they were.
+    TFont chosen = FromQFont(fontDialog_->selectedFont(), start.color);
+    chosen.charset = start.charset;
+    return chosen;
 }
 
 void QtPlatform::MessageBox(std::string_view text, std::string_view caption) {

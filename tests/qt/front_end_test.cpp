@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QFontDialog>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -265,6 +266,75 @@ TEST_F(WindowTest, MenuItemsReachTheirHandlers) {
     EXPECT_EQ(platform.mainWindowCloses, 1);
 }
 
+// A tool chosen on the palette, then a drag on the view between view pixels.
+void DragWith(MainWindow& window, QPoint tool, QPoint from, QPoint to) {
+    QTest::mouseClick(window.view(window.form().imgToolbar), Qt::LeftButton, {}, tool);
+    QWidget* view = window.view(window.form().imgMain);
+    QTest::mousePress(view, Qt::LeftButton, {}, from);
+    QTest::mouseMove(view, (from + to) / 2);
+    QTest::mouseMove(view, to);
+    QTest::mouseRelease(view, Qt::LeftButton, {}, to);
+}
+
+// Line, a filled rectangle, an ellipse still filled with the box hidden; then the rectangle selected and
+// moved ten pixels right, leaving white behind, with its frame on screen.
+TEST_F(WindowTest, ShapesThenSelectAndMove) {
+    DragWith(window, {130, 30}, {41, 41}, {81, 41});  // Line, (10, 10) to (20, 10)
+    QTest::mouseClick(window.view(form.imgToolbar), Qt::LeftButton, {}, {80, 10});
+    QTest::mouseClick(widget("chkFilled"), Qt::LeftButton, {}, {6, 8});
+    DragWith(window, {80, 10}, {41, 101}, {81, 141});   // Rectangle, (10, 25) to (20, 35)
+    DragWith(window, {100, 10}, {161, 41}, {201, 81});  // Ellipse, (40, 10) to (50, 20)
+    const Bitmap& rgb = form.imgRGB.Picture;
+    for (const auto& [x, y, colour] : {std::tuple{10, 10, clBlack},
+                                       {19, 10, clBlack},
+                                       {20, 10, clWhite},
+                                       {19, 34, clBlack},
+                                       {20, 34, clWhite},
+                                       {45, 15, clBlack}})
+        EXPECT_EQ(rgb.at(x, y), colour) << x << "," << y;
+    EXPECT_EQ(viewPixel(form.imgMain, {4 * 45 + 1, 4 * 15 + 1}), kBlack);
+
+    DragWith(window, {80, 30}, {41, 101}, {77, 137});    // Select (10, 25) to (19, 34)
+    DragWith(window, {100, 30}, {61, 121}, {101, 121});  // Move by (10, 0)
+    for (const auto& [x, y, colour] : {std::tuple{10, 25, clWhite},
+                                       {19, 34, clWhite},
+                                       {20, 25, clBlack},
+                                       {29, 34, clBlack},
+                                       {30, 34, clWhite}})
+        EXPECT_EQ(rgb.at(x, y), colour) << x << "," << y;
+    EXPECT_EQ(form.state.SelectionRect, (SelectionCorners{20, 25, 29, 34}));
+    const QImage screen = window.view(form.imgMain)->grab().toImage();
+    for (QPoint framed : {QPoint(79, 110), QPoint(119, 110), QPoint(100, 99)})
+        EXPECT_TRUE(screen.pixel(framed) == kWhite || screen.pixel(framed) == kBlack);
+    int dots = 0;  // on the white hole's last column, only the frame's dots are black
+    for (int y = 99; y < 140; ++y) dots += screen.pixel(79, y) == kBlack;
+    EXPECT_GT(dots, 2);
+}
+
+// The text box is shown by a press on the view, clicked into, typed into with Backspace and Enter: the
+// plane keeps the text as it stood, the colours stay as they were.
+TEST_F(WindowTest, TypedTextLandsInThePlane) {
+    form.state.SecondaryRGB = RGB(0, 0, 255);
+    DragWith(window, {130, 10}, {21, 161}, {21, 161});  // Text at (5, 40)
+    auto* edit = widget<QLineEdit>("edtText");
+    ASSERT_TRUE(edit->isVisible());
+    QTest::mouseClick(edit, Qt::LeftButton);
+    QTest::keyClicks(edit, "Hi");
+    EXPECT_EQ(form.imgRGB.Picture.at(9, 40), clBlack);
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    QTest::keyClick(edit, Qt::Key_Return);
+    EXPECT_FALSE(edit->isVisible());
+    for (const auto& [x, y, colour] : {std::tuple{5, 40, clBlack},
+                                       {7, 44, clBlack},
+                                       {8, 40, RGB(0, 0, 255)},
+                                       {9, 40, clWhite},
+                                       {5, 45, clWhite}})
+        EXPECT_EQ(form.imgRGB.Picture.at(x, y), colour) << x << "," << y;
+    EXPECT_EQ(form.state.PrimaryRGB, clBlack);
+    EXPECT_EQ(form.state.SecondaryRGB, RGB(0, 0, 255));
+    EXPECT_EQ(viewPixel(form.imgMain, {4 * 8 + 1, 4 * 40 + 1}), qRgb(0, 0, 255));
+}
+
 // Answers the next modal window of type W once it opens (the command that opens it blocks till then).
 template <class W>
 void WhenShown(std::function<void(W*)> answer) {
@@ -350,6 +420,28 @@ TEST(MainWindowClose, EndsTheProgramWhateverIntroWindowsAreShown) {
         QApplication::exec();
         EXPECT_TRUE(ended) << intros << " intro windows";
     }
+}
+
+// The real font dialog opens with its own font, then with the one last confirmed; cancelling keeps it.
+TEST_F(FileCommandsTest, FontDialogChoosesTheTextFont) {
+    QFont serif("DejaVu Serif");
+    serif.setPointSize(15);
+    serif.setBold(true);
+    QStringList opened;
+    const auto answer = [&](bool confirm) {
+        WhenShown<QFontDialog>([&opened, serif, confirm](QFontDialog* d) {
+            opened << d->currentFont().family();
+            d->setCurrentFont(serif);
+            confirm ? d->accept() : d->reject();
+        });
+        window.menuAction("Font1")->trigger();
+    };
+    answer(true);
+    answer(false);
+    EXPECT_EQ(opened, QStringList({"DejaVu Sans", "DejaVu Serif"}));
+    const TFont& f = form.state.TextFont;
+    EXPECT_TRUE(f.name == "DejaVu Serif" && f.height == -20 && f.bold && !f.italic);
+    EXPECT_EQ(f.charset, kDefaultCharset);
 }
 
 TEST(QtGlyphs, TextBecomesAHardMask) {
