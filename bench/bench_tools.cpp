@@ -60,5 +60,53 @@ void BM_BrushMove8(benchmark::State& st) {
 }
 BENCHMARK(BM_BrushMove8);
 
+// One move of a drag: the plane restored from the press snapshot, the shape or block drawn, the whole
+// view repainted. Shapes span the largest box, filled; the move lifts the whole plane.
+void DragMove(benchmark::State& st, int tool, bool selectAll) {
+    testing::ScriptedPlatform host;
+    TMain form(host);
+    form.chkFilled.Checked = true;
+    if (selectAll) form.Selectall1Click();
+    form.state.CurrentTool = tool;
+    form.imgMainMouseDown(TMouseButton::mbLeft, 0, 0);
+    int step = 0;
+    for (auto _ : st) {
+        form.imgMainMouseMove(255 - step, 255 - step);  // stays on plane pixel 63
+        step = (step + 1) % 4;
+        benchmark::DoNotOptimize(form.imgMain.Picture.pixels().data());
+    }
+}
+void BM_LinePreview(benchmark::State& st) {
+    DragMove(st, Line, false);
+}
+void BM_RectanglePreview(benchmark::State& st) {
+    DragMove(st, Rectangle, false);
+}
+void BM_EllipsePreview(benchmark::State& st) {
+    DragMove(st, Ellipse, false);
+}
+void BM_MovePreviewWholePlane(benchmark::State& st) {
+    DragMove(st, Move, true);
+}
+BENCHMARK(BM_LinePreview);
+BENCHMARK(BM_RectanglePreview);
+BENCHMARK(BM_EllipsePreview);
+BENCHMARK(BM_MovePreviewWholePlane);
+
+// One key release in the text box: the line redrawn over the snapshot, the view repainted.
+void BM_TextKeyRelease(benchmark::State& st) {
+    testing::ScriptedPlatform host;
+    TMain form(host);
+    form.state.CurrentTool = Text;
+    form.imgMainMouseDown(TMouseButton::mbLeft, 8, 8);
+    form.imgMainMouseUp(TMouseButton::mbLeft, 8, 8);
+    form.edtText.SetTextBuf("Corvanth logo");
+    for (auto _ : st) {
+        form.edtTextKeyUp('O');
+        benchmark::DoNotOptimize(form.imgMain.Picture.pixels().data());
+    }
+}
+BENCHMARK(BM_TextKeyRelease);
+
 }  // namespace
 }  // namespace corvanth
