@@ -23,28 +23,6 @@ TEST(SelectionGeometry, BoxAndFrameFromEitherCorner) {
     }
 }
 
-// A white frame with black dots, on the frame's pixels only.
-TEST(SelectionGeometry, FrameIsWhiteDottedWithBlack) {
-    Bitmap view(64, 64, 0x808080);
-    CanvasState state;
-    DrawSelectionFrameOn(TCanvas(view, state), {2, 3, 9, 10});
-    int white = 0, black = 0;
-    for (int y = 0; y < 64; ++y)
-        for (int x = 0; x < 64; ++x) {
-            const bool onFrame =
-                ((x == 7 || x == 39) && y >= 11 && y <= 43) || ((y == 11 || y == 43) && x >= 7 && x <= 39);
-            const TColor c = view.at(x, y);
-            if (!onFrame) {
-                ASSERT_EQ(c, 0x808080u) << x << "," << y;
-                continue;
-            }
-            ASSERT_TRUE(c == clWhite || c == clBlack) << x << "," << y;
-            (c == clWhite ? white : black)++;
-        }
-    EXPECT_GT(black, 4);
-    EXPECT_GT(white, 2 * black);
-}
-
 // Letters for colours; '.' is the hole. Only pixels inside the plane carry or take part.
 Bitmap Picture(const std::vector<std::string>& rows) {
     Bitmap b(static_cast<int>(rows[0].size()), static_cast<int>(rows.size()));
