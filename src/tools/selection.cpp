@@ -24,10 +24,22 @@ void DrawSelectionFrameOn(TCanvas view, const SelectionCorners& s) {
     view.FrameRect(frame);
 }
 
+namespace {
+TRect Clip(const TRect& r, const Bitmap& b) {
+    return {std::max(r.left, 0), std::max(r.top, 0), std::min(r.right, b.width()),
+            std::min(r.bottom, b.height())};
+}
+TRect Offset(const TRect& r, int dx, int dy) {
+    return {r.left + dx, r.top + dy, r.right + dx, r.bottom + dy};
+}
+}  // namespace
+
 void DrawMovedBlock(TCanvas plane, const Bitmap& snapshot, const TRect& box, int dx, int dy, TColor hole) {
     plane.Brush() = {hole, TBrushStyle::bsSolid};
     plane.FillRect(box);
-    plane.CopyRect({box.left + dx, box.top + dy, box.right + dx, box.bottom + dy}, snapshot, box);
+    // Only what lies inside the snapshot and lands inside the plane, however far the box has gone.
+    const TRect to = Clip(Offset(Clip(box, snapshot), dx, dy), plane.bitmap());
+    if (!to.empty()) plane.CopyRect(to, snapshot, Offset(to, -dx, -dy));
 }
 
 }  // namespace corvanth
