@@ -34,9 +34,8 @@ void TMain::edtTextKeyUp(int key) {
     if (key != kEnter) PreviewText(state.TextOrigin.x, state.TextOrigin.y, edtText.Text());
 }
 
-// The box once shared the alpha box's change handler, which recomposed the active colour from sliders
-// that need not show it (after a change of plane or swatch): typing a text then changed a colour.
-// Typing a text changes no colour.
+// Typing a text changes no colour. The alpha box's handler would recompose the active colour from the
+// sliders, which need not show it after a change of plane or swatch.
 void TMain::edtTextChange() {}
 
 void TMain::EndTextEntry() {
