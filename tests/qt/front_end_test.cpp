@@ -266,6 +266,11 @@ TEST_F(WindowTest, MenuItemsReachTheirHandlers) {
     EXPECT_EQ(platform.mainWindowCloses, 1);
 }
 
+// Pixels of the RGB plane as (x, y, colour).
+void ExpectRgb(const TMain& form, std::initializer_list<std::tuple<int, int, TColor>> want) {
+    for (auto [x, y, colour] : want) EXPECT_EQ(form.imgRGB.Picture.at(x, y), colour) << x << "," << y;
+}
+
 // A tool chosen on the palette, then a drag on the view between view pixels.
 void DragWith(MainWindow& window, QPoint tool, QPoint from, QPoint to) {
     QTest::mouseClick(window.view(window.form().imgToolbar), Qt::LeftButton, {}, tool);
@@ -284,24 +289,19 @@ TEST_F(WindowTest, ShapesThenSelectAndMove) {
     QTest::mouseClick(widget("chkFilled"), Qt::LeftButton, {}, {6, 8});
     DragWith(window, {80, 10}, {41, 101}, {81, 141});   // Rectangle, (10, 25) to (20, 35)
     DragWith(window, {100, 10}, {161, 41}, {201, 81});  // Ellipse, (40, 10) to (50, 20)
-    const Bitmap& rgb = form.imgRGB.Picture;
-    for (const auto& [x, y, colour] : {std::tuple{10, 10, clBlack},
-                                       {19, 10, clBlack},
-                                       {20, 10, clWhite},
-                                       {19, 34, clBlack},
-                                       {20, 34, clWhite},
-                                       {45, 15, clBlack}})
-        EXPECT_EQ(rgb.at(x, y), colour) << x << "," << y;
+    ExpectRgb(form, {{10, 10, clBlack},
+                     {19, 10, clBlack},
+                     {20, 10, clWhite},
+                     {19, 34, clBlack},
+                     {20, 34, clWhite},
+                     {45, 15, clBlack}});
     EXPECT_EQ(viewPixel(form.imgMain, {4 * 45 + 1, 4 * 15 + 1}), kBlack);
 
     DragWith(window, {80, 30}, {41, 101}, {77, 137});    // Select (10, 25) to (19, 34)
     DragWith(window, {100, 30}, {61, 121}, {101, 121});  // Move by (10, 0)
-    for (const auto& [x, y, colour] : {std::tuple{10, 25, clWhite},
-                                       {19, 34, clWhite},
-                                       {20, 25, clBlack},
-                                       {29, 34, clBlack},
-                                       {30, 34, clWhite}})
-        EXPECT_EQ(rgb.at(x, y), colour) << x << "," << y;
+    ExpectRgb(
+        form,
+        {{10, 25, clWhite}, {19, 34, clWhite}, {20, 25, clBlack}, {29, 34, clBlack}, {30, 34, clWhite}});
     EXPECT_EQ(form.state.SelectionRect, (SelectionCorners{20, 25, 29, 34}));
     const QImage screen = window.view(form.imgMain)->grab().toImage();
     for (QPoint framed : {QPoint(79, 110), QPoint(119, 110), QPoint(100, 99)})
@@ -324,14 +324,10 @@ TEST_F(WindowTest, TypedTextLandsInThePlane) {
     QTest::keyClick(edit, Qt::Key_Backspace);
     QTest::keyClick(edit, Qt::Key_Return);
     EXPECT_FALSE(edit->isVisible());
-    for (const auto& [x, y, colour] : {std::tuple{5, 40, clBlack},
-                                       {7, 44, clBlack},
-                                       {8, 40, RGB(0, 0, 255)},
-                                       {9, 40, clWhite},
-                                       {5, 45, clWhite}})
-        EXPECT_EQ(form.imgRGB.Picture.at(x, y), colour) << x << "," << y;
-    EXPECT_EQ(form.state.PrimaryRGB, clBlack);
-    EXPECT_EQ(form.state.SecondaryRGB, RGB(0, 0, 255));
+    ExpectRgb(
+        form,
+        {{5, 40, clBlack}, {7, 44, clBlack}, {8, 40, RGB(0, 0, 255)}, {9, 40, clWhite}, {5, 45, clWhite}});
+    EXPECT_TRUE(form.state.PrimaryRGB == clBlack && form.state.SecondaryRGB == RGB(0, 0, 255));
     EXPECT_EQ(viewPixel(form.imgMain, {4 * 8 + 1, 4 * 40 + 1}), qRgb(0, 0, 255));
 }
 

@@ -200,19 +200,6 @@ TEST_P(TextEntry, TypedTextFollowsTheBoxAndStaysAfterEnter) {
     EXPECT_EQ(plane(), Bitmap(64, 64, base()));
 }
 
-// Fonts come from the dialog when confirmed; the text is drawn in the font of the latest key release.
-TEST_P(TextEntry, FontDialogSetsTheTextFont) {
-    TFont bold{"Serif", -20, true};
-    bold.color = RGB(255, 0, 0);
-    host.fontAnswers = {bold, std::nullopt};
-    form.Font1Click();
-    form.Font1Click();
-    EXPECT_EQ(form.state.TextFont, bold);
-    EXPECT_EQ(form.dFontDialog.Font, bold);
-    Type("H", 'H');
-    EXPECT_EQ(plane().at(10, 20), Grey(10));  // the primary colour, not the font's
-}
-
 // While an entry is open a command switches the active plane, undoes, clears or opens: the entry ends
 // with the text drawn so far (gone with the undo, clear or open), and typing on changes neither plane.
 TEST_P(TextEntry, CommandsEndAnOpenEntry) {

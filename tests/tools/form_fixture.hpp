@@ -1,8 +1,11 @@
 #pragma once
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <initializer_list>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "app/tmain.hpp"
 #include "scripted_platform.hpp"
@@ -36,26 +39,15 @@ class Tools : public ::testing::Test {
     }
 };
 
-// A picture of part of a bitmap, one line per row, one character per pixel from `key`: the character
-// at the index of the first matching colour, '?' for any other.
-inline std::string Art(const Bitmap& b, TRect r, std::initializer_list<TColor> colours,
-                       const char* key = "#o.") {
+// A picture of part of a bitmap, one line per row: for each pixel the character of `key` at the index of
+// its colour in `colours`, '?' for any other.
+inline std::string Art(const Bitmap& b, TRect r, std::vector<TColor> colours, std::string_view key = "#o.") {
     std::string s;
-    for (int y = r.top; y < r.bottom; ++y) {
+    for (int y = r.top; y < r.bottom; ++y, s += '\n')
         for (int x = r.left; x < r.right; ++x) {
-            char ch = '?';
-            int i = 0;
-            for (TColor c : colours) {
-                if (b.GetPixel(x, y) == c) {
-                    ch = key[i];
-                    break;
-                }
-                ++i;
-            }
-            s += ch;
+            const auto i = std::ranges::find(colours, b.GetPixel(x, y)) - colours.begin();
+            s += i < std::ssize(colours) ? key[static_cast<std::size_t>(i)] : '?';
         }
-        s += '\n';
-    }
     return s;
 }
 
