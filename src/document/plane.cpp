@@ -5,12 +5,14 @@ namespace corvanth {
 void RedrawView(TCanvas view, const Bitmap& plane, bool grid) {
     view.StretchDraw({0, 0, kViewSize, kViewSize}, plane);
     if (!grid) return;
-    view.Pen().color = clBlack;
-    for (int i = kViewScale - 1; i < kViewSize; i += kViewScale) {
-        view.MoveTo(i, 0);
-        view.LineTo(i, kViewSize - 1);
-        view.MoveTo(0, i);
-        view.LineTo(kViewSize - 1, i);
+    // Row by row rather than line by line, in one pass. Each line stops short of the view's last pixel,
+    // so the bottom-right corner stays the picture's.
+    Bitmap& pixels = view.bitmap();
+    for (int y = 0; y < kViewSize; ++y) {
+        if (y % kViewScale == kViewScale - 1)
+            for (int x = 0; x < kViewSize - 1; ++x) pixels.at(x, y) = clBlack;
+        if (y < kViewSize - 1)
+            for (int x = kViewScale - 1; x < kViewSize; x += kViewScale) pixels.at(x, y) = clBlack;
     }
 }
 
