@@ -14,6 +14,15 @@ drag_view() {  # from x, y to x, y in view pixels
   xdotool mouseup 1
   sleep 0.3
 }
+# A slow build may still be drawing: look again for up to five seconds before failing.
+expect_soon() {  # what, client x, y, wanted
+  for _ in $(seq 25); do
+    shot
+    [ "$(pixel "$2" "$3")" = "$4" ] && break
+    sleep 0.2
+  done
+  expect "$@"
+}
 preview() { echo $((571 + $1)) $((29 + $2)); }  # plane pixel -> client pixel of the RGB preview
 dark_in() {  # client x, y, w, h -> share of dark pixels, in percent
   convert "$work/screen.png" -crop "$3x$4+$((cx + $1))+$((cy + $2))" -threshold 50% -negate \
@@ -24,9 +33,8 @@ dark_in() {  # client x, y, w, h -> share of dark pixels, in percent
 click_client $((30 + 80)) $((30 + 10))
 click_client $((53 + 6)) $((176 + 8))
 drag_view 41 41 121 81
-shot
-expect "filled rectangle in the view" $((262 + 60)) $((54 + 60)) "0,0,0"
-expect "filled rectangle in the preview" $(preview 29 19) "0,0,0"
+expect_soon "filled rectangle in the view" $((262 + 60)) $((54 + 60)) "0,0,0"
+expect_soon "filled rectangle in the preview" $(preview 29 19) "0,0,0"
 expect "right column left out" $(preview 30 15) "255,255,255"
 
 # Select plane pixels (10, 10) to (19, 19) and move them 25 rows down.
@@ -34,21 +42,19 @@ click_client $((30 + 80)) $((30 + 30))
 drag_view 41 41 77 77
 click_client $((30 + 100)) $((30 + 30))
 drag_view 61 61 61 161
-shot
-expect "hole where the block was" $(preview 15 15) "255,255,255"
+expect_soon "block in its new place" $(preview 15 40) "0,0,0"
+expect_soon "hole where the block was" $(preview 15 15) "255,255,255"
 expect "rest of the rectangle kept" $(preview 25 15) "0,0,0"
-expect "block in its new place" $(preview 15 40) "0,0,0"
 expect "below the block" $(preview 15 45) "255,255,255"
 
 # Text at plane pixel (40, 50): click into the box, type, Enter.
 click_client $((30 + 130)) $((30 + 10))
 click_client $((262 + 161)) $((54 + 201))
+expect_soon "text box shown" $((53 + 20)) $((176 + 8)) "255,255,255"
 click_client $((53 + 20)) $((176 + 8))
 xdotool type --delay 50 "HI"
 xdotool key Return
-sleep 0.3
-shot
-expect "text box hidden after Enter" $((53 + 20)) $((176 + 8)) "0,0,0"
+expect_soon "text box hidden after Enter" $((53 + 20)) $((176 + 8)) "0,0,0"
 ink=$(dark_in $((571 + 40)) $((29 + 50)) 20 11)
 [ "$ink" -ge 10 ] && [ "$ink" -le 70 ] || { echo "FAIL: text in the preview covers $ink%"; exit 1; }
 echo "ok: text in the preview"

@@ -1,9 +1,11 @@
 // The tools that preview from a press snapshot: line, rectangle, ellipse, selection and move, text.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
 #include <functional>
+#include <string>
 
 #include "form_fixture.hpp"
 
@@ -203,7 +205,8 @@ TEST_P(TextEntry, TypedTextFollowsTheBoxAndStaysAfterEnter) {
 // While an entry is open a command switches the active plane, undoes, clears or opens: the entry ends
 // with the text drawn so far (gone with the undo, clear or open), and typing on changes neither plane.
 TEST_P(TextEntry, CommandsEndAnOpenEntry) {
-    const std::filesystem::path file = std::filesystem::temp_directory_path() / "corvanth_text_entry.tga";
+    const std::filesystem::path file = std::filesystem::temp_directory_path() /
+                                       ("corvanth_text_entry_" + std::to_string(::getpid()) + ".tga");
     ASSERT_TRUE(form.WriteTgaFile(file.string()));
     host.openAnswers = {file.string()};
     const std::pair<void (TMain::*)(), bool> commands[] = {
