@@ -6,10 +6,11 @@
 #include "filters/transform.hpp"
 
 // Filter > Blur, Edit > Rotate and Filter > Emboss. The filters build their result in a plane of their
-// own, so a preview kept in iOutImage by a shape or text in progress is not overwritten.
+// own; each first ends an open text entry, so no later key release writes the old plane back.
 namespace corvanth {
 
 void TMain::ChangePlanes(UndoCopy undo, Planes planes, const std::function<Bitmap(const Bitmap&)>& change) {
+    EndTextEntry();
     if (undo == UndoCopy::Take) SaveUndo();
     imgRGB.Picture = change(imgRGB.GetCanvas().bitmap());
     if (planes == Planes::Both) imgA.Picture = change(imgA.GetCanvas().bitmap());

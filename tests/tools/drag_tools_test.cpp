@@ -202,19 +202,23 @@ TEST_P(TextEntry, TypedTextFollowsTheBoxAndStaysAfterEnter) {
     EXPECT_EQ(plane(), Bitmap(64, 64, base()));
 }
 
-// While an entry is open a command switches the active plane, undoes, clears or opens: the entry ends
-// with the text drawn so far (gone with the undo, clear or open), and typing on changes neither plane.
+// While an entry is open a command switches the active plane, undoes, clears, opens, blurs or flips:
+// the entry ends with the text drawn so far (gone with the undo, clear or open, changed by the filter),
+// and typing on changes neither plane.
 TEST_P(TextEntry, CommandsEndAnOpenEntry) {
     const std::filesystem::path file = std::filesystem::temp_directory_path() /
                                        ("corvanth_text_entry_" + std::to_string(::getpid()) + ".tga");
     ASSERT_TRUE(form.WriteTgaFile(file.string()));
     host.openAnswers = {file.string()};
-    const std::pair<void (TMain::*)(), bool> commands[] = {
-        {alpha() ? &TMain::imgRGBClick : &TMain::imgAClick, true},
-        {&TMain::Undo1Click, false},
-        {&TMain::New1Click, false},
-        {&TMain::Open1Click, false}};
-    for (auto [command, keepsText] : commands) {
+    enum After { Kept, Blank, Changed };
+    const std::pair<void (TMain::*)(), After> commands[] = {
+        {alpha() ? &TMain::imgRGBClick : &TMain::imgAClick, Kept},
+        {&TMain::Undo1Click, Blank},
+        {&TMain::New1Click, Blank},
+        {&TMain::Open1Click, Blank},
+        {&TMain::Blur101Click, alpha() ? Kept : Changed},  // blur works on the RGB plane only
+        {&TMain::FlipHorizontal1Click, Changed}};
+    for (auto [command, after] : commands) {
         form.New1Click();
         alpha() ? form.imgAClick() : form.imgRGBClick();
         Click(10, 20);
@@ -222,11 +226,16 @@ TEST_P(TextEntry, CommandsEndAnOpenEntry) {
         const Bitmap typed = plane();
         (form.*command)();
         EXPECT_FALSE(form.edtText.Visible);
-        EXPECT_EQ(plane(), keepsText ? typed : Bitmap(64, 64, base()));
+        if (after == Changed) {
+            EXPECT_NE(plane(), typed);
+        } else {
+            EXPECT_EQ(plane(), after == Kept ? typed : Bitmap(64, 64, base()));
+        }
         const Bitmap rgb = form.imgRGB.Picture, a = form.imgA.Picture;
         Type("Hi", 'I');
         EXPECT_TRUE(form.imgRGB.Picture == rgb && form.imgA.Picture == a);
     }
+    form.New1Click();
     std::filesystem::remove(file);
 }
 
