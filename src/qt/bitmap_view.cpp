@@ -31,6 +31,18 @@ int Pixel(qreal v) {
 
 }  // namespace
 
+QPointF ExactPosition(QPointF local, QPointF scene, QPoint origin) {
+    const QPointF exact = scene - QPointF(origin);
+    const QPointF off = exact - local;
+    // An event made by hand may carry no window position; then the widget position is all there is.
+    return std::abs(off.x()) <= 1 && std::abs(off.y()) <= 1 ? exact : local;
+}
+
+QPoint BitmapView::pixelAt(const QMouseEvent& e) const {
+    const QPointF p = ExactPosition(e.position(), e.scenePosition(), mapTo(window(), QPoint(0, 0)));
+    return {Pixel(p.x()), Pixel(p.y())};
+}
+
 BitmapView::BitmapView(TImage& model, QWidget* parent, std::optional<TColor> seeThrough)
     : QWidget(parent), model_(model), seeThrough_(seeThrough) {
     setObjectName(QString::fromStdString(model.Name));
@@ -52,21 +64,26 @@ void BitmapView::sync() {
 void BitmapView::paintEvent(QPaintEvent*) {
     if (shown_.empty()) return;
     QPainter painter(this);
+    // On a scaled screen each picture pixel becomes a block of device pixels: never blend them.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     painter.drawImage(0, 0, image_);
 }
 
 void BitmapView::mousePressEvent(QMouseEvent* e) {
     clickArmed_ = e->button() == Qt::LeftButton;
     const auto button = ToMouseButton(e->button());
-    if (button && onPress) onPress(*button, Pixel(e->position().x()), Pixel(e->position().y()));
+    const QPoint p = pixelAt(*e);
+    if (button && onPress) onPress(*button, p.x(), p.y());
 }
 
 void BitmapView::mouseMoveEvent(QMouseEvent* e) {
-    if (onMove) onMove(Pixel(e->position().x()), Pixel(e->position().y()));
+    const QPoint p = pixelAt(*e);
+    if (onMove) onMove(p.x(), p.y());
 }
 
 void BitmapView::mouseReleaseEvent(QMouseEvent* e) {
-    const int x = Pixel(e->position().x()), y = Pixel(e->position().y());
+    const QPoint p = pixelAt(*e);
+    const int x = p.x(), y = p.y();
     const auto button = ToMouseButton(e->button());
     if (button && onRelease) onRelease(*button, x, y);
     if (e->button() == Qt::LeftButton && clickArmed_) {

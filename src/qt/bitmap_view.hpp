@@ -1,5 +1,6 @@
 #pragma once
 #include <QImage>
+#include <QMouseEvent>
 #include <QWidget>
 #include <functional>
 #include <optional>
@@ -8,6 +9,11 @@
 #include "platform/controls.hpp"
 
 namespace corvanth::qt {
+
+// The pointer in widget pixels to the fraction. On a scaled screen (1.5, 2) Qt rounds the widget
+// position of a mouse event, which puts the last device pixel of a view cell into the next cell; the
+// position in the window (scene) keeps the fraction. origin is the widget's top-left in the window.
+QPointF ExactPosition(QPointF local, QPointF scene, QPoint origin);
 
 // Shows an image control's picture 1:1 and passes its mouse events on in widget pixels.
 class BitmapView : public QWidget {
@@ -32,6 +38,8 @@ class BitmapView : public QWidget {
     void mouseDoubleClickEvent(QMouseEvent* e) override;
 
   private:
+    QPoint pixelAt(const QMouseEvent& e) const;
+
     TImage& model_;
     std::optional<TColor> seeThrough_;
     Bitmap shown_;

@@ -18,6 +18,7 @@
 #include <QTimer>
 #include <algorithm>
 #include <random>
+#include <cmath>
 
 #include "app/intro_window.hpp"
 #include "app/tmain.hpp"
@@ -329,6 +330,28 @@ TEST_F(WindowTest, TypedTextLandsInThePlane) {
         {{5, 40, clBlack}, {7, 44, clBlack}, {8, 40, RGB(0, 0, 255)}, {9, 40, clWhite}, {5, 45, clWhite}});
     EXPECT_TRUE(form.state.PrimaryRGB == clBlack && form.state.SecondaryRGB == RGB(0, 0, 255));
     EXPECT_EQ(viewPixel(form.imgMain, {4 * 8 + 1, 4 * 40 + 1}), qRgb(0, 0, 255));
+}
+
+// On a screen scaled by s, device pixel d of the view is at view position d / s; Qt hands the widget that
+// position rounded, the window position exact. The first and the last device pixel of a cell belong to it.
+TEST_F(WindowTest, EveryDevicePixelOfACellLandsInThatCell) {
+    BitmapView* view = window.view(form.imgMain);
+    const QPointF origin = view->mapTo(&window, QPoint(0, 0));
+    QPoint got;
+    view->onPress = [&got](TMouseButton, int x, int y) { got = {x / 4, y / 4}; };
+    for (const double s : {1.0, 1.5, 2.0}) {
+        for (const int cell : {0, 5, 63}) {
+            const int first = static_cast<int>(std::ceil(4 * cell * s));
+            const int last = static_cast<int>(std::ceil(4 * (cell + 1) * s)) - 1;
+            for (const int d : {first, last}) {
+                const QPointF exact(d / s, d / s);
+                QMouseEvent press(QEvent::MouseButtonPress, QPointF(exact.toPoint()), origin + exact,
+                                  view->mapToGlobal(exact.toPoint()), Qt::LeftButton, Qt::LeftButton, {});
+                QApplication::sendEvent(view, &press);
+                EXPECT_EQ(got, QPoint(cell, cell)) << "scale " << s << ", device pixel " << d;
+            }
+        }
+    }
 }
 
 // Answers the next modal window of type W once it opens (the command that opens it blocks till then).
