@@ -121,6 +121,12 @@ class TMain {
     TgaLoadResult DecodeTga(std::span<const std::uint8_t> bytes);
     bool WriteTgaFile(const std::string& name);
     void Open1Click();
+    // Open's work once a name is chosen: the file's message, or both planes loaded and FileName emptied.
+    void LoadTgaFile(const std::string& name);
+    // A file named on the command line or dropped on the window: a .tga takes Open's way, any other
+    // picture is imported into the planes.
+    void OpenNamedFile(const std::string& name);
+    void ImportPicture(const std::string& name);
     void Save1Click();
     void SaveAs1Click();
 

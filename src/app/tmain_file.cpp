@@ -3,6 +3,7 @@
 #include "app/tmain.hpp"
 #include "fileio/file_name.hpp"
 #include "fileio/file_read.hpp"
+#include "fileio/picture_fit.hpp"
 #include "fileio/safe_write.hpp"
 #include "fileio/tga_decode.hpp"
 #include "fileio/tga_encode.hpp"
@@ -47,28 +48,52 @@ bool TMain::WriteTgaFile(const std::string& name) {
 }
 
 void TMain::Open1Click() {
-    if (oOpenDialog.Execute()) {
-        EndTextEntry();
-        const auto bytes = ReadFileBytes(oOpenDialog.FileName, kTgaMostBytesUsed);
-        if (!bytes) {
-            platform.MessageBox(kIoError, kErrorCaption);
-        } else {
-            switch (DecodeTga(*bytes)) {
-                case TgaLoadResult::Loaded:
-                    state.FileName.clear();
-                    break;
-                case TgaLoadResult::WrongSize:
-                    platform.MessageBox(kNotSquare, kErrorCaption);
-                    break;
-                case TgaLoadResult::WrongDepth:
-                    platform.MessageBox(kNotDepth, kErrorCaption);
-                    break;
-                case TgaLoadResult::CorruptData:
-                    platform.MessageBox(kIoError, kErrorCaption);
-                    break;
-            }
-        }
+    if (oOpenDialog.Execute()) LoadTgaFile(oOpenDialog.FileName);
+    RedrawView();
+}
+
+void TMain::LoadTgaFile(const std::string& name) {
+    EndTextEntry();
+    const auto bytes = ReadFileBytes(name, kTgaMostBytesUsed);
+    if (!bytes) {
+        platform.MessageBox(kIoError, kErrorCaption);
+        return;
     }
+    switch (DecodeTga(*bytes)) {
+        case TgaLoadResult::Loaded:
+            state.FileName.clear();
+            break;
+        case TgaLoadResult::WrongSize:
+            platform.MessageBox(kNotSquare, kErrorCaption);
+            break;
+        case TgaLoadResult::WrongDepth:
+            platform.MessageBox(kNotDepth, kErrorCaption);
+            break;
+        case TgaLoadResult::CorruptData:
+            platform.MessageBox(kIoError, kErrorCaption);
+            break;
+    }
+}
+
+void TMain::OpenNamedFile(const std::string& name) {
+    if (!HasExtension(name, "tga")) return ImportPicture(name);
+    LoadTgaFile(name);
+    RedrawView();
+}
+
+void TMain::ImportPicture(const std::string& name) {
+    const auto picture = platform.ReadPicture(name);
+    if (!picture) {
+        platform.MessageBox(kIoError, kErrorCaption);
+        return;
+    }
+    EndTextEntry();
+    SaveUndo();
+    FittedPlanes fitted = FitPicture(*picture);
+    imgRGB.GetCanvas().Draw(0, 0, fitted.rgb);
+    imgA.GetCanvas().Draw(0, 0, fitted.alpha);
+    // Not a TGA file: Save must ask for a name rather than overwrite the picture.
+    state.FileName.clear();
     RedrawView();
 }
 

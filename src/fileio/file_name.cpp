@@ -1,5 +1,7 @@
 #include "fileio/file_name.hpp"
 
+#include <cctype>
+
 namespace corvanth {
 
 std::string WithDefaultExtension(std::string_view name, std::string_view extension) {
@@ -14,6 +16,17 @@ std::string WithDefaultExtension(std::string_view name, std::string_view extensi
         out += extension;
     }
     return out;
+}
+
+bool HasExtension(std::string_view name, std::string_view extension) {
+    if (name.size() <= extension.size() + 1) return false;
+    const std::string_view tail = name.substr(name.size() - extension.size() - 1);
+    if (tail[0] != '.') return false;
+    for (std::size_t i = 0; i < extension.size(); ++i)
+        if (std::tolower(static_cast<unsigned char>(tail[i + 1])) !=
+            std::tolower(static_cast<unsigned char>(extension[i])))
+            return false;
+    return true;
 }
 
 }  // namespace corvanth

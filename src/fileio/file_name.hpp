@@ -8,4 +8,7 @@ namespace corvanth {
 // so a save lands in a .tga file even when the dialog did not add one.
 std::string WithDefaultExtension(std::string_view name, std::string_view extension);
 
+// Whether the last component of the name ends in "." + extension, in any case ("LOGO.TGA").
+bool HasExtension(std::string_view name, std::string_view extension);
+
 }  // namespace corvanth

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "platform/font.hpp"
+#include "platform/rgba_picture.hpp"
 #include "platform/tcolor.hpp"
 
 namespace corvanth {
@@ -36,6 +37,11 @@ class Platform {
     // Closes the main window, which ends the program (File > Exit).
     virtual void CloseMainWindow() = 0;
     virtual const GlyphRenderer& Glyphs() const = 0;
+    // Decodes a picture file of any format the host has a reader for; nothing when it cannot.
+    virtual std::optional<RgbaPicture> ReadPicture(const std::string& path) {
+        (void)path;
+        return std::nullopt;
+    }
 };
 
 // Dialog components: they keep their settings and last answer between runs.

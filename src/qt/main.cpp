@@ -1,4 +1,6 @@
 #include <QApplication>
+#include <QTimer>
+#include <string>
 
 #include "app/intro_window.hpp"
 #include "app/tmain.hpp"
@@ -24,6 +26,11 @@ int main(int argc, char** argv) {
 
     window.show();
     introWindows.sync();
+    // A file named on the command line opens once the window is up, as a dropped file would.
+    if (app.arguments().size() > 1) {
+        const std::string file = app.arguments()[1].toStdString();
+        QTimer::singleShot(0, &window, [&window, file] { window.openNamedFile(file); });
+    }
     app.exec();
     return 0;
 }

@@ -2,8 +2,12 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QLayout>
 #include <QMenuBar>
+#include <QMimeData>
+#include <QUrl>
 #include <algorithm>
 #include <exception>
 
@@ -18,6 +22,13 @@ namespace {
 
 constexpr int kClientWidth = 700;
 constexpr int kClientHeight = 353;
+
+// The one local file a drag carries, or an empty string.
+QString DraggedFile(const QMimeData* data) {
+    if (!data || !data->hasUrls() || data->urls().size() != 1) return {};
+    const QUrl url = data->urls().first();
+    return url.isLocalFile() ? url.toLocalFile() : QString();
+}
 
 void PaintWhiteOnBlack(QWidget& w) {
     QPalette p = w.palette();
@@ -52,6 +63,7 @@ MainWindow::MainWindow(TMain& form)
     buildControls();
     bindMouse();
     setTabOrders();
+    setAcceptDrops(true);
     // The window takes the size of its menu bar and client area, and keeps it.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     adjustSize();
@@ -141,6 +153,21 @@ void MainWindow::closeEvent(QCloseEvent* e) {
     QMainWindow::closeEvent(e);
     // Quitting only when the last window closes would keep running under a shown intro window.
     if (e->isAccepted()) QCoreApplication::quit();
+}
+
+void MainWindow::openNamedFile(const std::string& path) {
+    run([&] { form_.OpenNamedFile(path); });
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* e) {
+    if (!DraggedFile(e->mimeData()).isEmpty()) e->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* e) {
+    const QString file = DraggedFile(e->mimeData());
+    if (file.isEmpty()) return;
+    e->acceptProposedAction();
+    openNamedFile(file.toStdString());
 }
 
 BitmapView* MainWindow::view(const TImage& image) const {

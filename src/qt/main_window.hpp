@@ -2,6 +2,7 @@
 #include <QMainWindow>
 #include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "app/tmain.hpp"
@@ -25,6 +26,8 @@ class MainWindow : public QMainWindow {
     // Runs a handler of the form, then brings every widget in line with the model.
     void run(const std::function<void()>& handler);
     void syncAll();
+    // Opens a .tga the way File > Open does, or imports any other picture.
+    void openNamedFile(const std::string& path);
     // Called after every handler, for windows the form may have opened.
     std::function<void()> afterHandler;
 
@@ -36,6 +39,8 @@ class MainWindow : public QMainWindow {
   protected:
     // The program ends with this window, whatever other windows are still shown.
     void closeEvent(QCloseEvent* e) override;
+    void dragEnterEvent(QDragEnterEvent* e) override;
+    void dropEvent(QDropEvent* e) override;
 
   private:
     void buildImages();

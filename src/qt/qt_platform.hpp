@@ -13,6 +13,7 @@
 #include "platform/dialogs.hpp"
 #include "qt/glyph_renderer.hpp"
 #include "qt/help_window.hpp"
+#include "qt/picture_reader.hpp"
 
 namespace corvanth::qt {
 
@@ -35,6 +36,9 @@ class QtPlatform : public Platform {
     void ShowIntroWindow() override;
     void CloseMainWindow() override;
     const GlyphRenderer& Glyphs() const override { return glyphs_; }
+    std::optional<RgbaPicture> ReadPicture(const std::string& path) override {
+        return ReadPictureFile(QString::fromStdString(path));
+    }
 
     // Makes one more intro window; set by whoever owns them.
     std::function<void()> newIntroWindow;

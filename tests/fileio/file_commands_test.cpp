@@ -96,6 +96,35 @@ TEST_F(FileCommands, OpenGivesTheFilesMessageOrLoadsIt) {
     }
 }
 
+// A file named on the command line or dropped: a .tga in any case of its extension goes Open's way, with its
+// messages and no undo copy; any other picture the host decodes is imported after an undo copy and leaves no
+// file name; one it cannot decode gives the I/O message and changes nothing.
+TEST_F(FileCommands, NamedFileOpensATgaOrImportsAPicture) {
+    WriteBytes(dir / "in32.TGA", Concat({TgaHeader({}), SamplePixels(32, 0)}));
+    WriteBytes(dir / "wide.tga", Concat({TgaHeader({.width = 0x140}), Bytes(20000, 0)}));
+    WriteBytes(dir / "bad.png", Bytes{1, 2, 3});
+    host.pictures[dir / "dot.png"] = RgbaPicture{1, 1, {1, 2, 3, 4}};
+    const Snapshot before = Take();
+    Snapshot imported{Bitmap(64, 64, clWhite), Bitmap(64, 64, clBlack), before.rgb, before.alpha, ""};
+    imported.rgb.at(31, 31) = RGB(1, 2, 3);
+    imported.alpha.at(31, 31) = Grey(4);
+    const std::tuple<const char*, const char*, Snapshot> cases[] = {
+        {"in32.TGA", nullptr, {SamplePlane(false), SamplePlane(true), before.undoRgb, before.undoA, ""}},
+        {"wide.tga", "Error: Image not 64x64 pixels.", before},
+        {"missing.tga", kIoError, before},
+        {"bad.png", kIoError, before},
+        {"dot.png", nullptr, imported}};
+    for (const auto& [name, message, after] : cases) {
+        SCOPED_TRACE(name);
+        Reset();
+        main.OpenNamedFile(dir / name);
+        EXPECT_TRUE(message ? OnlyMessage(message) : host.messages.empty());
+        EXPECT_EQ(Take(), after);
+        EXPECT_TRUE(host.fileDialogsShown.empty());
+    }
+    EXPECT_EQ(main.imgMain.Picture.GetPixel(31 * 4 + 3, 31 * 4), RGB(1, 2, 3));  // the view shows the import
+}
+
 TEST_F(FileCommands, SaveAsThenSaveWriteTheEncodedImage) {
     host.saveAnswers.push_back(dir / "logo");  // typed without an extension
     main.SaveAs1Click();

@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QSlider>
 #include <QTemporaryDir>
 #include <QTest>
@@ -22,6 +23,7 @@
 
 #include "app/intro_window.hpp"
 #include "app/tmain.hpp"
+#include "fileio/picture_fit.hpp"
 #include "filters/blur.hpp"
 #include "filters/emboss.hpp"
 #include "filters/transform.hpp"
@@ -30,6 +32,7 @@
 #include "qt/intro_window.hpp"
 #include "qt/main_window.hpp"
 #include "qt/qt_colors.hpp"
+#include "qt/picture_reader.hpp"
 #include "qt/qt_platform.hpp"
 #include "qt/window_setup.hpp"
 #include "scripted_platform.hpp"
@@ -352,6 +355,58 @@ TEST_F(WindowTest, EveryDevicePixelOfACellLandsInThatCell) {
             }
         }
     }
+}
+
+TEST_F(WindowTest, DroppingATgaOpensIt) {
+    QTemporaryDir dir;
+    form.imgRGB.Picture.SetPixel(5, 6, RGB(1, 2, 3));
+    const auto bytes = form.EncodeTga();
+    QFile file(dir.filePath("drop.tga"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
+    file.close();
+    form.imgRGB.Picture.SetPixel(5, 6, clWhite);
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(file.fileName())});
+    QDragEnterEvent enter({100, 100}, Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(&window, &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(100, 100), Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(&window, &drop);
+    EXPECT_EQ(form.imgRGB.Picture.GetPixel(5, 6), RGB(1, 2, 3));
+    EXPECT_EQ(viewPixel(form.imgMain, {20, 24}), qRgb(1, 2, 3));
+}
+
+// Qt decodes, the core fits: a large PNG shrinks, a 64 by 64 one keeps every pixel and its alpha, a JPEG
+// is opaque, and a file no reader knows gives nothing.
+TEST(PictureReader, DecodesWithQtsOwnReaders) {
+    QTemporaryDir dir;
+    QImage exact(64, 64, QImage::Format_ARGB32);
+    for (int y = 0; y < 64; ++y)
+        for (int x = 0; x < 64; ++x) exact.setPixel(x, y, qRgba(x * 4, y * 4, 9, x + y));
+    ASSERT_TRUE(exact.save(dir.filePath("exact.png")));
+    QImage big(200, 100, QImage::Format_RGB32);
+    big.fill(qRgb(0, 128, 255));
+    ASSERT_TRUE(big.save(dir.filePath("big.png")));
+    ASSERT_TRUE(big.save(dir.filePath("photo.jpg"), "JPEG", 100));
+    QFile bad(dir.filePath("bad.png"));
+    ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+    bad.write("not a picture");
+    bad.close();
+
+    const auto read = [&](const char* name) { return ReadPictureFile(dir.filePath(name)); };
+    ASSERT_TRUE(read("exact.png"));
+    const FittedPlanes e = FitPicture(*read("exact.png"));
+    EXPECT_EQ(e.rgb.at(10, 20), RGB(40, 80, 9));
+    EXPECT_EQ(e.alpha.at(63, 63), Grey(126));
+    const FittedPlanes b = FitPicture(*read("big.png"));  // 64 by 32 at rows 16..47
+    EXPECT_EQ(b.rgb.at(0, 16), RGB(0, 128, 255));
+    EXPECT_EQ(b.alpha.at(63, 47), Grey(255));
+    EXPECT_EQ(b.alpha.at(0, 15), Grey(0));
+    const FittedPlanes j = FitPicture(*read("photo.jpg"));
+    EXPECT_EQ(j.alpha.at(32, 32), Grey(255));
+    EXPECT_FALSE(read("bad.png"));
+    EXPECT_FALSE(read("missing.png"));
 }
 
 // Answers the next modal window of type W once it opens (the command that opens it blocks till then).

@@ -1,5 +1,6 @@
 #pragma once
 #include <deque>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -59,6 +60,12 @@ class ScriptedPlatform : public Platform {
     void ShowIntroWindow() override { ++introWindowsShown; }
     void CloseMainWindow() override { ++mainWindowCloses; }
     const GlyphRenderer& Glyphs() const override { return glyphs; }
+    // The pictures this host can decode, by path.
+    std::map<std::string, RgbaPicture> pictures;
+    std::optional<RgbaPicture> ReadPicture(const std::string& path) override {
+        const auto found = pictures.find(path);
+        return found == pictures.end() ? std::nullopt : std::optional(found->second);
+    }
 
     BlockGlyphs glyphs;
 

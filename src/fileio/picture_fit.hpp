@@ -1,0 +1,17 @@
+#pragma once
+#include "platform/bitmap.hpp"
+#include "platform/rgba_picture.hpp"
+
+namespace corvanth {
+
+struct FittedPlanes {
+    Bitmap rgb;    // 64 by 64 colours
+    Bitmap alpha;  // 64 by 64 greys
+};
+
+// Fits a picture into the two planes keeping its aspect ratio. A larger one is shrunk by area averaging
+// (colours weighted by their alpha, so see-through pixels lend no colour to the edge); a smaller one is
+// never enlarged. The picture is centred; the padding around it is white and fully transparent.
+FittedPlanes FitPicture(const RgbaPicture& picture);
+
+}  // namespace corvanth

@@ -1,0 +1,94 @@
+#include "fileio/picture_fit.hpp"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace corvanth {
+namespace {
+
+struct Rgba {
+    int r, g, b, a;
+};
+
+RgbaPicture Picture(int w, int h, const std::function<Rgba(int, int)>& at) {
+    RgbaPicture p{w, h, {}};
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            const Rgba c = at(x, y);
+            p.rgba.insert(p.rgba.end(), {static_cast<std::uint8_t>(c.r), static_cast<std::uint8_t>(c.g),
+                                         static_cast<std::uint8_t>(c.b), static_cast<std::uint8_t>(c.a)});
+        }
+    return p;
+}
+
+// The padding: white and fully transparent.
+void ExpectPadding(const FittedPlanes& f, int x, int y) {
+    EXPECT_EQ(f.rgb.at(x, y), clWhite) << x << "," << y;
+    EXPECT_EQ(f.alpha.at(x, y), Grey(0)) << x << "," << y;
+}
+
+TEST(FitPicture, ExactSizeIsTakenPixelForPixelWithItsAlpha) {
+    const auto at = [](int x, int y) { return Rgba{x * 4, y * 4, 255 - x, (x * 7 + y * 3) % 256}; };
+    const FittedPlanes f = FitPicture(Picture(64, 64, at));
+    for (int y = 0; y < 64; ++y)
+        for (int x = 0; x < 64; ++x) {
+            const Rgba c = at(x, y);
+            ASSERT_EQ(f.rgb.at(x, y), RGB(c.r, c.g, c.b)) << x << "," << y;
+            ASSERT_EQ(f.alpha.at(x, y), Grey(c.a)) << x << "," << y;
+        }
+}
+
+TEST(FitPicture, SmallerIsCentredNotEnlarged) {
+    const FittedPlanes f = FitPicture(Picture(3, 2, [](int x, int) { return Rgba{10 * x, 0, 0, 255}; }));
+    // 3 by 2 lands at columns 30..32, rows 31..32.
+    EXPECT_EQ(f.rgb.at(30, 31), RGB(0, 0, 0));
+    EXPECT_EQ(f.rgb.at(32, 32), RGB(20, 0, 0));
+    EXPECT_EQ(f.alpha.at(31, 32), Grey(255));
+    for (const auto& [x, y] : {std::pair{29, 31}, {33, 31}, {30, 30}, {30, 33}, {0, 0}, {63, 63}})
+        ExpectPadding(f, x, y);
+}
+
+// 128 by 64 halves to 64 by 32 at rows 16..47: each plane pixel averages a 2 by 2 block. Red opaque columns
+// beside blue transparent ones give half alpha, rounded up, and pure red: hidden colours lend nothing.
+TEST(FitPicture, LargerIsAreaAveragedWithColoursWeightedByAlpha) {
+    const FittedPlanes f = FitPicture(Picture(128, 64, [](int x, int) {
+        return x % 2 ? Rgba{0, 0, 255, 0} : Rgba{255, 0, 0, 255};
+    }));
+    EXPECT_EQ(f.rgb.at(0, 16), RGB(255, 0, 0));
+    EXPECT_EQ(f.alpha.at(0, 16), Grey(128));
+    EXPECT_EQ(f.alpha.at(63, 47), Grey(128));
+    ExpectPadding(f, 0, 15);
+    ExpectPadding(f, 63, 48);
+    // A fully transparent block keeps its plain average colour.
+    const FittedPlanes clear = FitPicture(Picture(128, 128, [](int x, int) {
+        return Rgba{x % 2 ? 100 : 51, 0, 0, 0};
+    }));
+    EXPECT_EQ(clear.rgb.at(5, 5), RGB(76, 0, 0));  // 75.5 rounds up
+    EXPECT_EQ(clear.alpha.at(5, 5), Grey(0));
+}
+
+// 96 to 64 is a step of 1.5 source columns: plane column 0 takes all of column 0 and half of column 1,
+// plane column 1 the other half of column 1 and all of column 2. Greys of 2 * column: 2/3 and 10/3.
+TEST(FitPicture, FractionalStepsWeighByCoveredArea) {
+    const FittedPlanes f = FitPicture(Picture(96, 48, [](int x, int) {
+        return Rgba{2 * x, 2 * x, 2 * x, 255};
+    }));
+    EXPECT_EQ(f.rgb.at(0, 16), RGB(1, 1, 1));
+    EXPECT_EQ(f.rgb.at(1, 16), RGB(3, 3, 3));
+    EXPECT_EQ(f.rgb.at(63, 47), RGB(189, 189, 189));  // columns 94.5..95: (2*94 + 2*95*2) / 3 = 189.33
+    ExpectPadding(f, 0, 15);
+}
+
+TEST(FitPicture, ThinAndEmptyPictures) {
+    const FittedPlanes thin = FitPicture(Picture(1000, 10, [](int, int) { return Rgba{0, 200, 0, 255}; }));
+    EXPECT_EQ(thin.rgb.at(0, 31), RGB(0, 200, 0));  // one row, never none
+    ExpectPadding(thin, 0, 30);
+    ExpectPadding(thin, 0, 32);
+    const FittedPlanes none = FitPicture(RgbaPicture{});
+    EXPECT_EQ(none.rgb, Bitmap(64, 64, clWhite));
+    EXPECT_EQ(none.alpha, Bitmap(64, 64, clBlack));
+}
+
+}  // namespace
+}  // namespace corvanth
