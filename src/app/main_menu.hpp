@@ -17,7 +17,7 @@ struct MenuEntry {
     TMenuItem TMain::*checkState = nullptr;
 };
 
-inline constexpr std::array<MenuEntry, 38> kMainMenu{{
+inline constexpr std::array<MenuEntry, 39> kMainMenu{{
     {"File1", "&File", 0, 0, nullptr},
     {"New1", "&New...", 'N', 1, &TMain::New1Click},
     {"N1", "-", 0, 1, nullptr},
@@ -51,6 +51,7 @@ inline constexpr std::array<MenuEntry, 38> kMainMenu{{
     {"Blur501", "Blur &50%", 0, 2, &TMain::Blur501Click},
     {"Blur1001", "Blur 1&00%", 0, 2, &TMain::Blur1001Click},
     {"Emboss1", "&Emboss", 0, 1, &TMain::Emboss1Click},
+    {"FillHiddenColours1", "Fill &Hidden Colours", 0, 1, &TMain::FillHiddenColours1Click},
     {"Help1", "&Help", 0, 0, nullptr},
     {"Contents1", "&Contents", 0, 1, &TMain::Contents1Click},
     {"N7", "-", 0, 1, nullptr},

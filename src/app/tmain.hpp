@@ -145,6 +145,8 @@ class TMain {
     void FlipHorizontal1Click();
     void FlipVertical1Click();
     void Emboss1Click();
+    // Filter > Fill Hidden Colours: transparent pixels take the colour of the visible ones nearest them.
+    void FillHiddenColours1Click();
 
     // Help, contact, about and exit: none of them touches the document.
     void Exit1Click();

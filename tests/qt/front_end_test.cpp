@@ -90,7 +90,7 @@ TEST_F(WindowTest, MenuBarHoldsEveryItemInOrder) {
                          "&Image[F&ont]",
                          "&View[&Grid@Ctrl+G]",
                          "&Select[&All@Ctrl+A|&Deselect@Ctrl+D]",
-                         "Fil&ter[&Blur@Ctrl+B[Blur &10%|Blur &25%|Blur &50%|Blur 1&00%]|&Emboss]",
+                         "Fil&ter[&Blur@Ctrl+B[Blur &10%|Blur &25%|Blur &50%|Blur 1&00%]|&Emboss|Fill &Hidden Colours]",
                          "&Help[&Contents|-|Contact info...|&About...]",
                      }));
 }
