@@ -66,6 +66,8 @@ constexpr Glyph kFont[] = {
     {'9', {0b01110, 0b10001, 0b10001, 0b01111, 0b00001, 0b00010, 0b01100}},
     {'.', {0b00000, 0b00000, 0b00000, 0b00000, 0b00000, 0b01100, 0b01100}},
     {'-', {0b00000, 0b00000, 0b00000, 0b11111, 0b00000, 0b00000, 0b00000}},
+    {',', {0b00000, 0b00000, 0b00000, 0b00000, 0b01100, 0b00100, 0b01000}},
+    {'#', {0b01010, 0b01010, 0b11111, 0b01010, 0b11111, 0b01010, 0b01010}},
     {'/', {0b00001, 0b00001, 0b00010, 0b00100, 0b01000, 0b10000, 0b10000}},
 };
 constexpr int kGlyphWidth = 5, kGlyphHeight = 7, kAdvance = 6;
@@ -135,8 +137,8 @@ void PutText(Bitmap& b, int x, int y, std::string_view s, TColor c, int scale = 
 }
 
 // A caption followed by a rule to the given right edge, as a group's title.
-void Title(Bitmap& b, int x, int y, int right, std::string_view s) {
-    PutText(b, x, y, s, kCaption);
+void Title(Bitmap& b, int x, int y, int right, std::string_view s, TColor colour = kCaption) {
+    PutText(b, x, y, s, colour);
     HLine(b, x + TextWidth(s, 1) + 4, right, y + 3, kRule);
 }
 
@@ -160,18 +162,25 @@ Bitmap LeftPanel(int w, int h) {
     return b;
 }
 
-// The right panel: the two planes at their true size.
-Bitmap RightPanel(int w, int h) {
+// The right panel: the two planes and the composite at their true size. The plane being edited has its
+// title, well and an arrow in the accent colour.
+Bitmap RightPanel(int w, int h, bool alphaActive) {
     Bitmap b(w, h, kSeeThrough);
     Panel(b, {10, 6, 155, 347});
-    Title(b, 31, 15, 135, "RGB");
-    Well(b, {31, 27, 99, 95});
-    Title(b, 31, 132, 135, "ALPHA");
-    Well(b, {31, 144, 99, 212});
-    HLine(b, 22, 143, 232, kRule);
-    PutText(b, 31, 246, "64 X 64", kCaption);
-    PutText(b, 31, 258, "32-BIT TGA", kDim);
-    PutText(b, 31, 270, "RGB AND ALPHA", kDim);
+    const auto plane = [&b](int top, std::string_view title, bool active) {
+        Title(b, 31, top, 135, title, active ? kAccent : kCaption);
+        const TRect well{31, top + 12, 99, top + 80};
+        Well(b, well);
+        if (!active) return;
+        Bevel(b, well, kAccent, kAccent);
+        for (int i = 0; i < 4; ++i) VLine(b, 22 + i, top + 42 + i, top + 50 - i, kAccent);
+    };
+    plane(15, "RGB", !alphaActive);
+    plane(132, "ALPHA", alphaActive);
+    Title(b, 31, 222, 135, "PREVIEW");
+    Well(b, {31, 234, 99, 302});
+    PutText(b, 31, 314, "64 X 64", kCaption);
+    PutText(b, 31, 326, "32-BIT TGA", kDim);
     return b;
 }
 
@@ -200,7 +209,6 @@ Bitmap ViewFrame(const TImage& view) {
         HLine(b, vx - 2 - len, vx - 2, y, p % 16 == 0 ? kCaption : kDim);
         HLine(b, vx + vw + 2, vx + vw + 2 + len, y, p % 16 == 0 ? kCaption : kDim);
     }
-    CenteredText(b, vx + vw / 2, vy + vh + 19, "VIEW  4X", kCaption);
     return b;
 }
 
@@ -217,10 +225,24 @@ Bitmap Cut(const Bitmap& from, const Bounds& place) {
 
 void PaintDecorations(TMain& form) {
     form.Image1.Picture = LeftPanel(form.Image1.bounds.width, form.Image1.bounds.height);
-    form.Image2.Picture = RightPanel(form.Image2.bounds.width, form.Image2.bounds.height);
+    MarkActivePlane(form);
     const Bitmap frame = ViewFrame(form.imgMain);
     for (TImage* strip : {&form.Image3, &form.Image4, &form.Image5, &form.Image6})
         strip->Picture = Cut(frame, strip->bounds);
+}
+
+void MarkActivePlane(TMain& form) {
+    form.Image2.Picture =
+        RightPanel(form.Image2.bounds.width, form.Image2.bounds.height, form.state.AlphaMode != 0);
+}
+
+void PaintReadout(TMain& form, std::string_view text) {
+    Bitmap& strip = form.Image4.Picture;
+    if (strip.empty()) strip = Cut(ViewFrame(form.imgMain), form.Image4.bounds);
+    // The band between the ruler's ticks and the panel's lower edge; the panel ends before the strip does.
+    const int panelWidth = (form.imgMain.bounds.left - kFrameLeft) * 2 + form.imgMain.bounds.width;
+    FillBox(strip, {8, 12, panelWidth - 8, 32}, kFace);
+    CenteredText(strip, panelWidth / 2, 18, text, 0xD8D8D8);
 }
 
 Bitmap ProgramIcon(int size) {

@@ -2,6 +2,7 @@
 #include <string>
 
 #include "colour/swatch_panel.hpp"
+#include "document/composite.hpp"
 #include "platform/font.hpp"
 #include "platform/geometry.hpp"
 #include "platform/tcolor.hpp"
@@ -30,6 +31,7 @@ struct EditorState {
     TFont TextFont;
     TPoint TextOrigin;
     std::string FileName;
+    Backdrop CompositeBackdrop = Backdrop::Checkerboard;  // behind the composite preview
 };
 
 }  // namespace corvanth

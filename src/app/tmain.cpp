@@ -34,6 +34,7 @@ TMain::TMain(Platform& host)
     DrawToolFrames();
     DrawSwatchPanel();
     DrawSwatches();
+    RefreshPreviews();
 }
 
 void TMain::placeComponents() {
@@ -56,6 +57,7 @@ void TMain::placeComponents() {
         {imgMain, "imgMain", {262, 54, 256, 256}, true, -1},
         {imgRGB, "imgRGB", {571, 29, 64, 64}, true, -1},
         {imgA, "imgA", {571, 146, 64, 64}, true, -1},
+        {imgComposite, "imgComposite", {571, 236, 64, 64}, true, -1},
         {iOutImage, "iOutImage", {558, 288, 64, 64}, false, -1},
         {imgUndoRGB, "imgUndoRGB", {630, 283, 64, 64}, false, -1},
         {imgUndoA, "imgUndoA", {628, 233, 64, 64}, false, -1},

@@ -27,6 +27,7 @@ class TMain {
     // Images. The two planes are also the previews; the view shows the active one at four times.
     TImage imgToolbar, imgColors, imgMain, imgRGB, imgA, iOutImage, imgUndoRGB, imgUndoA;
     TImage Image1, Image2, Image3, Image4, Image5, Image6;  // frame artwork
+    TImage imgComposite;  // the logo as it will be used: RGB over a backdrop through the alpha
     TLabel lblBrushSize, lblR, lblG, lblB, lblA;
     TEdit edtBrushSize, edtText, edtR, edtG, edtB, edtA;
     TTrackBar trbBrushSize, trbR, trbG, trbB, trbA;
@@ -130,6 +131,14 @@ class TMain {
     void Save1Click();
     void SaveAs1Click();
 
+    // The composite preview and the active plane's marker follow the planes: run after every command.
+    void RefreshPreviews();
+    void imgCompositeClick();
+    // The readout below the view for the pointer at view pixel (X, Y), and with the pointer gone.
+    void ShowReadout(int X, int Y);
+    void HideReadout();
+    const std::string& Readout() const { return readout_; }
+
     // Filters and transforms. The common steps of every command that changes planes: the undo copy
     // when it keeps one, the RGB plane (and the alpha plane too) through the change, the view repainted.
     enum class UndoCopy { Skip, Take };
@@ -156,6 +165,11 @@ class TMain {
 
   private:
     void placeComponents();
+    // What the composite preview and the panel artwork were last drawn from.
+    Bitmap composedRgb_, composedAlpha_;
+    Backdrop composedBackdrop_ = Backdrop::Checkerboard;
+    int markedAlphaMode_ = -1;
+    std::string readout_;
     void bindHandlers();
     void showChannelControls(bool alpha);
 };

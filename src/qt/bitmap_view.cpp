@@ -99,4 +99,8 @@ void BitmapView::mouseDoubleClickEvent(QMouseEvent* e) {
     mousePressEvent(e);
 }
 
+void BitmapView::leaveEvent(QEvent*) {
+    if (onLeave) onLeave();
+}
+
 }  // namespace corvanth::qt

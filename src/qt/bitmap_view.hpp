@@ -23,7 +23,7 @@ class BitmapView : public QWidget {
 
     std::function<void(TMouseButton, int, int)> onPress, onRelease;
     std::function<void(int, int)> onMove;
-    std::function<void()> onClick, onDoubleClick;
+    std::function<void()> onClick, onDoubleClick, onLeave;
 
     // Copies the picture and the visibility from the model; repaints only when the picture changed.
     void sync();
@@ -36,6 +36,7 @@ class BitmapView : public QWidget {
     void mouseMoveEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
     void mouseDoubleClickEvent(QMouseEvent* e) override;
+    void leaveEvent(QEvent* e) override;
 
   private:
     QPoint pixelAt(const QMouseEvent& e) const;

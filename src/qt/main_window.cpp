@@ -79,7 +79,7 @@ void MainWindow::buildImages() {
          {&form_.Image1, &form_.Image2, &form_.Image3, &form_.Image4, &form_.Image5, &form_.Image6})
         views_.push_back(new BitmapView(*art, client_, kSeeThrough));
     for (TImage* image : {&form_.imgToolbar, &form_.imgColors, &form_.imgMain, &form_.imgRGB, &form_.imgA,
-                          &form_.iOutImage, &form_.imgUndoRGB, &form_.imgUndoA})
+                          &form_.imgComposite, &form_.iOutImage, &form_.imgUndoRGB, &form_.imgUndoA})
         views_.push_back(new BitmapView(*image, client_));
 }
 
@@ -126,9 +126,27 @@ void MainWindow::bindMouse() {
 
     BitmapView* main = view(form_.imgMain);
     main->setMouseTracking(true);  // hovering redraws the selection frame
-    main->onPress = [this](TMouseButton b, int x, int y) { run([&] { form_.imgMainMouseDown(b, x, y); }); };
-    main->onMove = [this](int x, int y) { run([&] { form_.imgMainMouseMove(x, y); }); };
-    main->onRelease = [this](TMouseButton b, int x, int y) { run([&] { form_.imgMainMouseUp(b, x, y); }); };
+    // Each event also brings the readout below the view up to date with the pixel under the pointer.
+    main->onPress = [this](TMouseButton b, int x, int y) {
+        run([&] {
+            form_.imgMainMouseDown(b, x, y);
+            form_.ShowReadout(x, y);
+        });
+    };
+    main->onMove = [this](int x, int y) {
+        run([&] {
+            form_.imgMainMouseMove(x, y);
+            form_.ShowReadout(x, y);
+        });
+    };
+    main->onRelease = [this](TMouseButton b, int x, int y) {
+        run([&] {
+            form_.imgMainMouseUp(b, x, y);
+            form_.ShowReadout(x, y);
+        });
+    };
+    main->onLeave = [this] { run([&] { form_.HideReadout(); }); };
+    view(form_.imgComposite)->onClick = [this] { run([&] { form_.imgCompositeClick(); }); };
 
     view(form_.imgRGB)->onClick = [this] { run([&] { form_.imgRGBClick(); }); };
     view(form_.imgA)->onClick = [this] { run([&] { form_.imgAClick(); }); };
@@ -183,6 +201,7 @@ void MainWindow::run(const std::function<void()>& handler) {
         // A failed handler is abandoned where it failed; the program goes on.
         form_.platform.MessageBox(e.what(), "Corvanth Logo Editor");
     }
+    form_.RefreshPreviews();
     syncAll();
     if (afterHandler) afterHandler();
 }
