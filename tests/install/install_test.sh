@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs the build into a temporary prefix and checks what a desktop needs: the program, a valid
+# Installs the build into a temporary prefix and checks what a desktop needs: the program and its help, a valid
 # entry that offers it for TGA files, and the icon at every theme size, square and see-through outside.
 set -euo pipefail
 build=$1
@@ -9,6 +9,7 @@ fail() { echo "FAIL: $*"; exit 1; }
 
 cmake --install "$build" --prefix "$prefix" >/dev/null
 [ -x "$prefix/bin/corvanth-logo-editor" ] || fail "no program in bin"
+[ -f "$prefix/share/corvanth-logo-editor/kvr_lged.hlp" ] || fail "no help file"
 entry=$prefix/share/applications/corvanth-logo-editor.desktop
 desktop-file-validate "$entry" || fail "desktop entry not valid"
 grep -qx 'MimeType=image/x-tga;' "$entry" || fail "entry not offered for TGA files"
