@@ -89,18 +89,20 @@ TEST(Readout, FollowsThePointerAndMeasuresShapeAndSelectionDrags) {
     EXPECT_EQ(main.Readout(), "2, 3  255 255 255 #FFFFFF  A 77");
     main.ShowReadout(256, 10);
     EXPECT_EQ(main.Readout(), "");
-    main.state.ButtonHeld = 1;
-    main.state.CurrentTool = Rectangle;
-    main.state.DragStart = {5, 6};
-    main.ShowReadout(4, 60);  // plane pixel (1, 15)
+    main.state.CurrentTool = Rectangle;  // dragged from plane pixel (5, 6) to (1, 15)
+    main.imgMainMouseDown(TMouseButton::mbLeft, 5 * 4, 6 * 4);
+    main.imgMainMouseMove(4, 60);
+    main.ShowReadout(4, 60);
     EXPECT_EQ(main.Readout(), "1, 15  255 255 255 #FFFFFF  A 0  5 X 10");
-    main.state.CurrentTool = Select;
-    main.state.SelectionRect = {1, 15, 1, 15};
+    main.imgMainMouseUp(TMouseButton::mbLeft, 4, 60);
     main.imgAClick();
-    main.ShowReadout(4, 60);
-    EXPECT_EQ(main.Readout(), "1, 15  A 0  1 X 1");
-    main.state.CurrentTool = Pencil;
-    main.ShowReadout(4, 60);
+    main.state.CurrentTool = Select;  // from (1, 15) to (3, 15) on the alpha plane
+    main.imgMainMouseDown(TMouseButton::mbLeft, 4, 60);
+    main.imgMainMouseMove(12, 60);
+    main.ShowReadout(12, 60);
+    EXPECT_EQ(main.Readout(), "3, 15  A 0  3 X 1");
+    main.imgMainMouseUp(TMouseButton::mbLeft, 12, 60);
+    main.ShowReadout(4, 60);  // no drag once released
     EXPECT_EQ(main.Readout(), "1, 15  A 0");
     main.HideReadout();
     EXPECT_EQ(main.Readout(), "");
