@@ -1,6 +1,7 @@
 #include "qt/bitmap_view.hpp"
 
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <cmath>
 #include <optional>
@@ -41,18 +42,27 @@ BitmapView::BitmapView(TImage& model, QWidget* parent, std::optional<TColor> see
 }
 
 void BitmapView::sync() {
-    if (model_.Picture != shown_ || image_.isNull()) {
-        shown_ = model_.Picture;
-        image_ = ToQImage(shown_, seeThrough_);
-        update();
-    }
     if (isVisibleTo(parentWidget()) != model_.Visible) setVisible(model_.Visible);
+    // A hidden view converts nothing; the changes wait in the bitmap until it is shown.
+    Bitmap& picture = model_.Picture;
+    if (!model_.Visible || picture.changes() == shownChanges_) return;
+    shownChanges_ = picture.changes();
+    TRect changed = picture.TakeChanged();
+    if (image_.width() != picture.width() || image_.height() != picture.height()) {
+        image_ = picture.empty() ? QImage()
+                                 : QImage(picture.width(), picture.height(),
+                                          seeThrough_ ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+        changed = {0, 0, picture.width(), picture.height()};
+    }
+    if (changed.empty()) return;
+    CopyToQImage(picture, changed, image_, seeThrough_);
+    update(changed.left, changed.top, changed.width(), changed.height());
 }
 
-void BitmapView::paintEvent(QPaintEvent*) {
-    if (shown_.empty()) return;
+void BitmapView::paintEvent(QPaintEvent* e) {
+    if (image_.isNull()) return;
     QPainter painter(this);
-    painter.drawImage(0, 0, image_);
+    painter.drawImage(e->rect(), image_, e->rect());
 }
 
 void BitmapView::mousePressEvent(QMouseEvent* e) {

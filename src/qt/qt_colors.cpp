@@ -3,16 +3,19 @@
 namespace corvanth::qt {
 
 QImage ToQImage(const Bitmap& bitmap, std::optional<TColor> seeThrough) {
-    const int w = bitmap.width(), h = bitmap.height();
-    QImage image(w, h, seeThrough ? QImage::Format_ARGB32 : QImage::Format_RGB32);
-    for (int y = 0; y < h; ++y) {
+    QImage image(bitmap.width(), bitmap.height(), seeThrough ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+    CopyToQImage(bitmap, {0, 0, bitmap.width(), bitmap.height()}, image, seeThrough);
+    return image;
+}
+
+void CopyToQImage(const Bitmap& bitmap, const TRect& r, QImage& image, std::optional<TColor> seeThrough) {
+    for (int y = r.top; y < r.bottom; ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < w; ++x) {
+        for (int x = r.left; x < r.right; ++x) {
             const TColor c = bitmap.at(x, y);
             line[x] = seeThrough && c == *seeThrough ? 0u : ToQRgb(c);
         }
     }
-    return image;
 }
 
 }  // namespace corvanth::qt
