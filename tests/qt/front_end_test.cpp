@@ -11,12 +11,14 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QScreen>
 #include <QSlider>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
 #include <algorithm>
+#include <array>
 #include <random>
 
 #include "app/intro_window.hpp"
@@ -329,6 +331,57 @@ TEST_F(WindowTest, TypedTextLandsInThePlane) {
         {{5, 40, clBlack}, {7, 44, clBlack}, {8, 40, RGB(0, 0, 255)}, {9, 40, clWhite}, {5, 45, clWhite}});
     EXPECT_TRUE(form.state.PrimaryRGB == clBlack && form.state.SecondaryRGB == RGB(0, 0, 255));
     EXPECT_EQ(viewPixel(form.imgMain, {4 * 8 + 1, 4 * 40 + 1}), qRgb(0, 0, 255));
+}
+
+// After a long random run of what a user does, every working view shows exactly its model: in its
+// image and on the screen, where only the changed rectangles were repainted.
+TEST_F(WindowTest, ViewsShowTheirModelsAfterRandomInput) {
+    std::mt19937 random(11);
+    const auto pick = [&](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
+    const TImage* shown[] = {&form.imgToolbar, &form.imgColors, &form.imgMain, &form.imgRGB, &form.imgA};
+    QWidget* main = window.view(form.imgMain);
+    for (int step = 0; step < 300; ++step) {
+        const QPoint p(pick(272) - 8, pick(272) - 8);
+        switch (pick(9)) {
+            case 0:
+                QTest::mousePress(main, Qt::LeftButton, {}, p);
+                break;
+            case 1:
+            case 2:
+                QTest::mouseMove(main, p);
+                break;
+            case 3:
+                QTest::mouseRelease(main, Qt::LeftButton, {}, p);
+                break;
+            case 4:
+                QTest::mouseClick(window.view(form.imgToolbar), Qt::LeftButton, {}, {pick(144), pick(44)});
+                break;
+            case 5:
+                QTest::mouseClick(window.view(form.imgColors), Qt::LeftButton, {}, {pick(97), pick(32)});
+                break;
+            case 6:
+                QTest::mouseClick(window.view(pick(2) ? form.imgA : form.imgRGB), Qt::LeftButton, {}, {5, 5});
+                break;
+            case 7:
+                widget<QSlider>("trbBrushSize")->setValue(1 + pick(8));
+                break;
+            default:
+                window
+                    .menuAction(std::array{"New1", "Undo1", "mniGrid", "Blur501", "Emboss1", "N901",
+                                           "FlipVertical1"}[pick(7)])
+                    ->trigger();
+        }
+        QApplication::processEvents();
+        const QImage screen = window.screen()->grabWindow(window.winId()).toImage();
+        for (const TImage* image : shown) {
+            const QImage model = ToQImage(image->Picture);
+            BitmapView* view = window.view(*image);
+            ASSERT_EQ(view->image(), model) << image->Name << " after step " << step;
+            const QRect place(view->mapTo(&window, QPoint(0, 0)), view->size());
+            ASSERT_EQ(screen.copy(place).convertToFormat(model.format()), model)
+                << image->Name << " on screen";
+        }
+    }
 }
 
 // Answers the next modal window of type W once it opens (the command that opens it blocks till then).
