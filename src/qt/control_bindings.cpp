@@ -23,6 +23,14 @@ void SyncVisible(QWidget& w, const TControl& model) {
     if (w.isVisibleTo(w.parentWidget()) != model.Visible) w.setVisible(model.Visible);
 }
 
+// True once for every new count of the model's changes.
+template <class Model>
+bool Changed(const Model& model, std::uint64_t& seen) {
+    if (model.Changes() == seen) return false;
+    seen = model.Changes();
+    return true;
+}
+
 }  // namespace
 
 TrackBarBinding::TrackBarBinding(TTrackBar& model, QWidget* parent, std::function<void()> afterInput)
@@ -39,6 +47,7 @@ TrackBarBinding::TrackBarBinding(TTrackBar& model, QWidget* parent, std::functio
 }
 
 void TrackBarBinding::sync() {
+    if (!Changed(model_, seen_)) return;
     const QSignalBlocker block(this);
     if (minimum() != model_.Min || maximum() != model_.Max) setRange(model_.Min, model_.Max);
     if (value() != model_.Position()) setValue(model_.Position());
@@ -84,6 +93,7 @@ EditBinding::EditBinding(TEdit& model, QWidget* parent, std::function<void()> af
 }
 
 void EditBinding::sync() {
+    if (!Changed(model_, seen_)) return;
     const QSignalBlocker block(this);
     const QString text = QString::fromStdString(model_.Text());
     if (this->text() != text) setText(text);
@@ -107,7 +117,8 @@ LabelBinding::LabelBinding(TLabel& model, QWidget* parent) : QLabel(parent), mod
 }
 
 void LabelBinding::sync() {
-    const QString text = QString::fromStdString(model_.Caption);
+    if (!Changed(model_, seen_)) return;
+    const QString text = QString::fromStdString(model_.Caption.get());
     if (this->text() != text) setText(text);
     SyncVisible(*this, model_);
 }
@@ -123,8 +134,9 @@ CheckBoxBinding::CheckBoxBinding(TCheckBox& model, QWidget* parent, std::functio
 }
 
 void CheckBoxBinding::sync() {
+    if (!Changed(model_, seen_)) return;
     const QSignalBlocker block(this);
-    const QString text = QString::fromStdString(model_.Caption);
+    const QString text = QString::fromStdString(model_.Caption.get());
     if (this->text() != text) setText(text);
     if (isChecked() != model_.Checked) setChecked(model_.Checked);
     SyncVisible(*this, model_);
