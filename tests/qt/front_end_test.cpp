@@ -21,6 +21,7 @@
 #include <array>
 #include <random>
 
+#include "app/components.hpp"
 #include "app/intro_window.hpp"
 #include "app/tmain.hpp"
 #include "filters/blur.hpp"
@@ -94,15 +95,8 @@ TEST_F(WindowTest, MenuBarHoldsEveryItemInOrder) {
 }
 
 TEST_F(WindowTest, EveryComponentStandsAtItsPlaceAboveTheArtwork) {
-    const TControl* controls[] = {
-        &form.Image1,       &form.Image2,     &form.Image3,       &form.Image4,    &form.Image5,
-        &form.Image6,       &form.imgToolbar, &form.imgColors,    &form.imgMain,   &form.imgRGB,
-        &form.imgA,         &form.iOutImage,  &form.imgUndoRGB,   &form.imgUndoA,  &form.lblBrushSize,
-        &form.edtBrushSize, &form.edtText,    &form.trbBrushSize, &form.chkFilled, &form.lblR,
-        &form.edtR,         &form.trbR,       &form.lblG,         &form.edtG,      &form.trbG,
-        &form.lblB,         &form.edtB,       &form.trbB,         &form.lblA,      &form.edtA,
-        &form.trbA};
-    for (const TControl* c : controls) {
+    for (const ComponentEntry& entry : kComponents) {
+        const TControl* c = &ComponentOf(form, entry);
         QWidget* w = widget(c->Name.c_str());
         ASSERT_NE(w, nullptr) << c->Name;
         const Bounds& b = c->bounds;
