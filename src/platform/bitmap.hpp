@@ -46,8 +46,10 @@ class Bitmap {
 
     std::span<const TColor> pixels() const { return pixels_; }
     // Every pixel counts as changed.
-    std::span<TColor> pixels() {
-        widen({0, 0, width_, height_});
+    std::span<TColor> pixels() { return pixels({0, 0, width_, height_}); }
+    // For writes inside the given rectangle, which counts as changed.
+    std::span<TColor> pixels(const TRect& changed) {
+        widen(changed);
         return pixels_;
     }
 

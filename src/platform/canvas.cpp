@@ -58,9 +58,12 @@ void TCanvas::LineTo(int x, int y) {
         return;
     }
     if (cx == x && x >= 0 && x < bitmap_.width()) {  // vertical, likewise
-        const int from = cy < y ? cy : y + 1, to = cy < y ? y : cy + 1;
-        for (int py = std::max(from, 0); py < std::min(to, bitmap_.height()); ++py)
-            bitmap_.at(x, py) = state_.pen.color;
+        const int from = std::max(cy < y ? cy : y + 1, 0),
+                  to = std::min(cy < y ? y : cy + 1, bitmap_.height());
+        if (from >= to) return;
+        const auto pixels = bitmap_.pixels({x, from, x + 1, to});
+        for (int py = from; py < to; ++py)
+            pixels[static_cast<std::size_t>(py) * bitmap_.width() + x] = state_.pen.color;
         return;
     }
     // Bresenham from the current point; the end point itself is left out.
@@ -162,7 +165,9 @@ void TCanvas::StretchDraw(const TRect& dest, const Bitmap& source) {
                 row.begin());
             continue;
         }
-        for (std::size_t i = 0; i < column.size(); ++i) row[i] = source.at(column[i], sy);
+        const TColor* from = source.pixels().data() + static_cast<std::size_t>(sy) * source.width();
+        TColor* to = row.data();
+        for (std::size_t i = 0, n = row.size(); i < n; ++i) to[i] = from[column[i]];
         lastRow = sy;
     }
 }

@@ -37,7 +37,8 @@ BitmapView::BitmapView(TImage& model, QWidget* parent, std::optional<TColor> see
     setObjectName(QString::fromStdString(model.Name));
     setGeometry(model.bounds.left, model.bounds.top, model.bounds.width, model.bounds.height);
     setFocusPolicy(Qt::NoFocus);
-    if (seeThrough) setAttribute(Qt::WA_TransparentForMouseEvents);
+    // A picture without a see-through colour covers every pixel: nothing behind it needs painting.
+    setAttribute(seeThrough ? Qt::WA_TransparentForMouseEvents : Qt::WA_OpaquePaintEvent);
     sync();
 }
 

@@ -9,11 +9,16 @@ QImage ToQImage(const Bitmap& bitmap, std::optional<TColor> seeThrough) {
 }
 
 void CopyToQImage(const Bitmap& bitmap, const TRect& r, QImage& image, std::optional<TColor> seeThrough) {
+    const std::size_t left = static_cast<std::size_t>(r.left), right = static_cast<std::size_t>(r.right);
     for (int y = r.top; y < r.bottom; ++y) {
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = r.left; x < r.right; ++x) {
-            const TColor c = bitmap.at(x, y);
-            line[x] = seeThrough && c == *seeThrough ? 0u : ToQRgb(c);
+        const TColor* from = bitmap.pixels().data() + static_cast<std::size_t>(y) * bitmap.width();
+        auto* to = reinterpret_cast<QRgb*>(image.scanLine(y));
+        // Two plain loops over locals, so that the common one without a see-through colour vectorises.
+        if (seeThrough) {
+            const TColor clear = *seeThrough;
+            for (std::size_t x = left; x < right; ++x) to[x] = from[x] == clear ? 0u : ToQRgb(from[x]);
+        } else {
+            for (std::size_t x = left; x < right; ++x) to[x] = ToQRgb(from[x]);
         }
     }
 }
