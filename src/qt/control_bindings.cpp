@@ -83,7 +83,15 @@ void TrackBarBinding::paintEvent(QPaintEvent*) {
 EditBinding::EditBinding(TEdit& model, QWidget* parent, std::function<void()> afterInput)
     : QLineEdit(parent), model_(model) {
     Place(*this, model);
-    setTextMargins(0, 0, 0, 0);
+    // Black on white inside a one-pixel grey border, without the style's own frame.
+    setFrame(false);
+    setTextMargins(1, 1, 1, 1);
+    setAutoFillBackground(true);
+    QPalette p = palette();
+    p.setColor(QPalette::Base, Qt::white);
+    p.setColor(QPalette::Window, Qt::white);
+    p.setColor(QPalette::Text, Qt::black);
+    setPalette(p);
     sync();
     connect(this, &QLineEdit::textEdited, this,
             [this, afterInput = std::move(afterInput)](const QString& text) {
@@ -98,6 +106,13 @@ void EditBinding::sync() {
     const QString text = QString::fromStdString(model_.Text());
     if (this->text() != text) setText(text);
     SyncVisible(*this, model_);
+}
+
+void EditBinding::paintEvent(QPaintEvent* e) {
+    QLineEdit::paintEvent(e);
+    QPainter painter(this);
+    painter.setPen(QColor(0x5c, 0x5c, 0x5c));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
 void EditBinding::keyPressEvent(QKeyEvent* e) {

@@ -39,6 +39,7 @@ class EditBinding : public QLineEdit {
     void sync();
 
   protected:
+    void paintEvent(QPaintEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void keyReleaseEvent(QKeyEvent* e) override;
 

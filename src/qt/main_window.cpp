@@ -83,9 +83,6 @@ void MainWindow::buildComponents() {
             case ComponentKind::Edit:
                 edits_.push_back(new EditBinding(ComponentOf<TEdit>(form_, entry), client_, input));
                 edits_.back()->setFont(EditFont());
-                edits_.back()->setStyleSheet(
-                    "QLineEdit { border: 1px solid #5c5c5c; padding: 0px; margin: 0px; background: white; "
-                    "color: black; }");
                 widget = edits_.back();
                 break;
             case ComponentKind::TrackBar:
