@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # CPU per mouse-move event of a brush drag over the view, beside a bare Qt program that paints a 3 by 3
 # dab and repaints only that rectangle, both built by the same CMake. 2,000 paced motion events with
-# the button held per run, three runs of each taken in turn, under a private Xvfb with a window
+# the button held per run, five runs of each taken in turn, under a private Xvfb with a window
 # manager; the CPU is read from /proc/PID/stat. Usage: bench/drag_cpu.sh BUILD_DIR
 set -euo pipefail
 build=$(realpath "${1:?build directory}")
@@ -32,7 +32,7 @@ for i in range(n):
   echo $(((after - before) * 1000000 / ticks / events))
 }
 
-for _ in 1 2 3; do
+for _ in 1 2 3 4 5; do
   start_editor "$build/src/qt/corvanth-logo-editor"
   close_intro
   click_client $((30 + 36)) $((30 + 11))  # the brush
