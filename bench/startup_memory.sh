@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Start-up to a mapped window (timed by the X server's map event) and peak memory of the editor beside a bare Qt window built by the same
-# CMake, under a private Xvfb with a window manager. Ten start-ups of each, taken in turn; prints the
-# medians and the ratios. Usage: bench/startup_memory.sh BUILD_DIR
+# Start-up to a mapped window (timed by the X server's map event) and peak memory of the editor beside
+# a bare Qt window built by the same CMake, under a private Xvfb with a window manager. Ten start-ups
+# of each, taken in turn; prints the medians and the ratios. Usage: bench/startup_memory.sh BUILD_DIR
 set -euo pipefail
 build=$(realpath "${1:?build directory}")
 source "$(dirname "$0")/../tests/e2e/e2e_lib.sh"
