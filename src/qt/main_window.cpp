@@ -140,6 +140,8 @@ void MainWindow::setTabOrders() {
         if (kComponents[i].tabOrder >= 0) order.emplace_back(kComponents[i].tabOrder, widgets_[i]);
     std::sort(order.begin(), order.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
     for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1].second, order[i].second);
+    // The first in the tab order has the focus when the window opens.
+    if (!order.empty()) order.front().second->setFocus();
 }
 
 void MainWindow::closeEvent(QCloseEvent* e) {
