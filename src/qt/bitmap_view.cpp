@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
@@ -48,7 +49,9 @@ void BitmapView::sync() {
     Bitmap& picture = model_.Picture;
     if (!model_.Visible || picture.changes() == shownChanges_) return;
     shownChanges_ = picture.changes();
-    TRect changed = picture.TakeChanged();
+    const TRect taken = picture.TakeChanged();
+    TRect changed{std::max(taken.left, 0), std::max(taken.top, 0), std::min(taken.right, picture.width()),
+                  std::min(taken.bottom, picture.height())};
     if (image_.width() != picture.width() || image_.height() != picture.height()) {
         image_ = picture.empty() ? QImage()
                                  : QImage(picture.width(), picture.height(),
