@@ -1,11 +1,18 @@
-// The window's start-up to its first painted frame, one whole repaint of the view, and the memory that
-// file dialogs hold.
+// The window's start-up to its first painted frame, one brush move event through the whole window path
+// (handler, sync, repaint) and one whole-view repaint, each beside a bare QImage widget doing the same
+// amount of painting (bench/window_ratios.sh turns the pairs into ratios), and the memory that file
+// dialogs hold.
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
 #include <QApplication>
 #include <QDialog>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <fstream>
 
 #include "app/tmain.hpp"
@@ -28,15 +35,40 @@ void BM_ConstructToFirstFrame(benchmark::State& state) {
 }
 BENCHMARK(BM_ConstructToFirstFrame)->Unit(benchmark::kMillisecond);
 
-// The grid toggles each time so that every repaint copies a changed picture.
-void BM_ViewRepaint(benchmark::State& state) {
+// Moves with the left button held, along a row of cells, so that each event paints fresh pixels.
+void Move(QWidget& w, int i) {
+    const QPointF p(2 + (i * 4) % 248, 2 + ((i / 62) * 4) % 248);
+    QMouseEvent e(QEvent::MouseMove, p, w.mapToGlobal(p), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&w, &e);
+    QApplication::processEvents();  // the repaint
+}
+
+struct ShownWindow {
     qt::QtPlatform platform;
-    TMain form(platform);
-    qt::MainWindow window(form);
-    qt::BitmapView* view = window.view(form.imgMain);
+    TMain form{platform};
+    qt::MainWindow window{form};
+    ShownWindow() {
+        window.show();
+        (void)QTest::qWaitForWindowExposed(&window);
+    }
+};
+
+void BM_BrushMove(benchmark::State& state) {
+    ShownWindow w;
+    w.form.state.CurrentTool = Brush;
+    QWidget& view = *w.window.view(w.form.imgMain);
+    QTest::mousePress(&view, Qt::LeftButton, {}, {2, 2});
+    int i = 0;
+    for (auto _ : state) Move(view, ++i);
+}
+BENCHMARK(BM_BrushMove)->Unit(benchmark::kMicrosecond);
+
+// The grid toggles each time so that every repaint shows a changed picture.
+void BM_ViewRepaint(benchmark::State& state) {
+    ShownWindow w;
     for (auto _ : state) {
-        window.run([&] { form.mniGridClick(); });
-        benchmark::DoNotOptimize(view->grab());
+        w.window.run([&] { w.form.mniGridClick(); });
+        QApplication::processEvents();
     }
 }
 BENCHMARK(BM_ViewRepaint)->Unit(benchmark::kMicrosecond);
@@ -69,6 +101,56 @@ void BM_FileDialogMemory(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_FileDialogMemory)->Iterations(1)->Unit(benchmark::kMillisecond);
+// The floor: a 256 by 256 image in a plain widget, painted and repainted by rectangles.
+class BareView : public QWidget {
+  public:
+    BareView() : image_(256, 256, QImage::Format_RGB32) {
+        image_.fill(Qt::white);
+        setFixedSize(256, 256);
+    }
+    void fill(const QRect& r, QRgb c) {
+        for (int y = r.top(); y <= r.bottom(); ++y) {
+            auto* line = reinterpret_cast<QRgb*>(image_.scanLine(y));
+            std::fill(line + r.left(), line + r.right() + 1, c);
+        }
+        update(r);
+    }
+
+  protected:
+    // The same 12 by 12 area a brush of size 1 repaints.
+    void mouseMoveEvent(QMouseEvent* e) override {
+        const QPoint p = e->position().toPoint();
+        fill(QRect(p.x() / 4 * 4 - 4, p.y() / 4 * 4 - 4, 12, 12) & image_.rect(), 0xff808080);
+    }
+    void paintEvent(QPaintEvent* e) override {
+        QPainter painter(this);
+        painter.drawImage(e->rect(), image_, e->rect());
+    }
+
+  private:
+    QImage image_;
+};
+
+void BM_BareBrushMove(benchmark::State& state) {
+    BareView view;
+    view.show();
+    (void)QTest::qWaitForWindowExposed(&view);
+    int i = 0;
+    for (auto _ : state) Move(view, ++i);
+}
+BENCHMARK(BM_BareBrushMove)->Unit(benchmark::kMicrosecond);
+
+void BM_BareViewRepaint(benchmark::State& state) {
+    BareView view;
+    view.show();
+    (void)QTest::qWaitForWindowExposed(&view);
+    int i = 0;
+    for (auto _ : state) {
+        view.fill({0, 0, 256, 256}, ++i % 2 ? 0xff000000 : 0xffffffff);
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(BM_BareViewRepaint)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

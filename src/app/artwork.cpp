@@ -1,5 +1,6 @@
 #include "app/artwork.hpp"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <initializer_list>
@@ -86,8 +87,10 @@ constexpr int TextWidth(std::string_view s, int scale) {
 }
 
 void FillBox(Bitmap& b, TRect r, TColor c) {
-    for (int y = r.top; y < r.bottom; ++y)
-        for (int x = r.left; x < r.right; ++x) b.SetPixel(x, y, c);
+    const int left = std::max(r.left, 0), right = std::min(r.right, b.width());
+    if (left >= right) return;
+    for (int y = std::max(r.top, 0); y < std::min(r.bottom, b.height()); ++y)
+        std::ranges::fill(b.row(y, left, right), c);
 }
 
 void HLine(Bitmap& b, int x1, int x2, int y, TColor c) {

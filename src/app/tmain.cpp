@@ -2,6 +2,7 @@
 
 #include <initializer_list>
 
+#include "app/components.hpp"
 #include "document/plane.hpp"
 
 namespace corvanth {
@@ -38,52 +39,12 @@ TMain::TMain(Platform& host)
 }
 
 void TMain::placeComponents() {
-    struct Place {
-        TControl& control;
-        const char* name;
-        Bounds bounds;
-        bool visible;
-        int tabOrder;
-    };
-    const Place places[] = {
-        {Image1, "Image1", {0, 0, 241, 355}, true, -1},
-        {Image2, "Image2", {538, 0, 161, 353}, true, -1},
-        {Image3, "Image3", {248, 14, 297, 40}, true, -1},
-        {Image4, "Image4", {248, 310, 297, 40}, true, -1},
-        {Image5, "Image5", {248, 54, 14, 256}, true, -1},
-        {Image6, "Image6", {518, 54, 23, 256}, true, -1},
-        {imgToolbar, "imgToolbar", {30, 30, 144, 44}, true, -1},
-        {imgColors, "imgColors", {56, 200, 97, 32}, true, -1},
-        {imgMain, "imgMain", {262, 54, 256, 256}, true, -1},
-        {imgRGB, "imgRGB", {571, 29, 64, 64}, true, -1},
-        {imgA, "imgA", {571, 146, 64, 64}, true, -1},
-        {imgComposite, "imgComposite", {571, 236, 64, 64}, true, -1},
-        {iOutImage, "iOutImage", {558, 288, 64, 64}, false, -1},
-        {imgUndoRGB, "imgUndoRGB", {630, 283, 64, 64}, false, -1},
-        {imgUndoA, "imgUndoA", {628, 233, 64, 64}, false, -1},
-        {lblBrushSize, "lblBrushSize", {56, 176, 17, 16}, true, -1},
-        {edtBrushSize, "edtBrushSize", {72, 176, 25, 16}, true, 9},
-        {trbBrushSize, "trbBrushSize", {96, 176, 57, 16}, true, 8},
-        {chkFilled, "chkFilled", {53, 176, 97, 17}, false, 10},
-        {edtText, "edtText", {53, 176, 97, 16}, false, 11},
-        {lblR, "lblR", {56, 240, 16, 16}, true, -1},
-        {edtR, "edtR", {72, 240, 25, 16}, true, 0},
-        {trbR, "trbR", {96, 240, 57, 16}, true, 3},
-        {lblG, "lblG", {56, 256, 16, 16}, true, -1},
-        {edtG, "edtG", {72, 256, 25, 16}, true, 1},
-        {trbG, "trbG", {96, 256, 57, 16}, true, 4},
-        {lblB, "lblB", {56, 272, 16, 16}, true, -1},
-        {edtB, "edtB", {72, 272, 25, 16}, true, 2},
-        {trbB, "trbB", {96, 272, 57, 16}, true, 5},
-        {lblA, "lblA", {56, 240, 17, 16}, false, -1},
-        {edtA, "edtA", {72, 240, 25, 16}, false, 7},
-        {trbA, "trbA", {96, 240, 57, 16}, false, 6},
-    };
-    for (const Place& p : places) {
-        p.control.Name = p.name;
-        p.control.bounds = p.bounds;
-        p.control.Visible = p.visible;
-        p.control.TabOrder = p.tabOrder;
+    for (const ComponentEntry& entry : kComponents) {
+        TControl& control = ComponentOf(*this, entry);
+        control.Name = entry.name;
+        control.bounds = entry.bounds;
+        control.Visible = entry.visible;
+        control.TabOrder = entry.tabOrder;
     }
     lblBrushSize.Caption = "S";
     lblR.Caption = "R";

@@ -1,5 +1,7 @@
 #include "document/plane.hpp"
 
+#include <algorithm>
+
 namespace corvanth {
 
 void RedrawView(TCanvas view, const Bitmap& plane, bool grid) {
@@ -7,12 +9,14 @@ void RedrawView(TCanvas view, const Bitmap& plane, bool grid) {
     if (!grid) return;
     // Row by row rather than line by line, in one pass. Each line stops short of the view's last pixel,
     // so the bottom-right corner stays the picture's.
-    Bitmap& pixels = view.bitmap();
+    // The whole view counts as changed once, instead of pixel by pixel.
+    Bitmap& bitmap = view.bitmap();
+    const auto pixels = bitmap.pixels({0, 0, kViewSize, kViewSize});
     for (int y = 0; y < kViewSize; ++y) {
-        if (y % kViewScale == kViewScale - 1)
-            for (int x = 0; x < kViewSize - 1; ++x) pixels.at(x, y) = clBlack;
+        TColor* row = pixels.data() + static_cast<std::size_t>(y) * bitmap.width();
+        if (y % kViewScale == kViewScale - 1) std::fill(row, row + kViewSize - 1, clBlack);
         if (y < kViewSize - 1)
-            for (int x = kViewScale - 1; x < kViewSize; x += kViewScale) pixels.at(x, y) = clBlack;
+            for (int x = kViewScale - 1; x < kViewSize; x += kViewScale) row[x] = clBlack;
     }
 }
 

@@ -22,9 +22,15 @@ bool TCanvas::brushCovers(int x, int y) const {
 void TCanvas::FillRect(const TRect& r) {
     const int left = std::max(r.left, 0), right = std::min(r.right, bitmap_.width());
     const int top = std::max(r.top, 0), bottom = std::min(r.bottom, bitmap_.height());
-    for (int y = top; y < bottom; ++y)
+    if (left >= right) return;
+    for (int y = top; y < bottom; ++y) {
+        if (state_.brush.style == TBrushStyle::bsSolid) {
+            std::ranges::fill(bitmap_.row(y, left, right), state_.brush.color);
+            continue;
+        }
         for (int x = left; x < right; ++x)
             if (brushCovers(x, y)) bitmap_.at(x, y) = state_.brush.color;
+    }
 }
 
 void TCanvas::FrameRect(const TRect& r) {
@@ -46,15 +52,18 @@ void TCanvas::LineTo(int x, int y) {
     int cx = state_.penPos.x, cy = state_.penPos.y;
     state_.penPos = {x, y};
     if (cy == y && y >= 0 && y < bitmap_.height()) {  // horizontal: the grid draws 64 of these
-        const int from = cx < x ? cx : x + 1, to = cx < x ? x : cx + 1;
-        for (int px = std::max(from, 0); px < std::min(to, bitmap_.width()); ++px)
-            bitmap_.at(px, y) = state_.pen.color;
+        const int from = std::max(cx < x ? cx : x + 1, 0),
+                  to = std::min(cx < x ? x : cx + 1, bitmap_.width());
+        if (from < to) std::ranges::fill(bitmap_.row(y, from, to), state_.pen.color);
         return;
     }
     if (cx == x && x >= 0 && x < bitmap_.width()) {  // vertical, likewise
-        const int from = cy < y ? cy : y + 1, to = cy < y ? y : cy + 1;
-        for (int py = std::max(from, 0); py < std::min(to, bitmap_.height()); ++py)
-            bitmap_.at(x, py) = state_.pen.color;
+        const int from = std::max(cy < y ? cy : y + 1, 0),
+                  to = std::min(cy < y ? y : cy + 1, bitmap_.height());
+        if (from >= to) return;
+        const auto pixels = bitmap_.pixels({x, from, x + 1, to});
+        for (int py = from; py < to; ++py)
+            pixels[static_cast<std::size_t>(py) * bitmap_.width() + x] = state_.pen.color;
         return;
     }
     // Bresenham from the current point; the end point itself is left out.
@@ -102,9 +111,11 @@ void TCanvas::Ellipse(int x1, int y1, int x2, int y2) {
 }
 
 void TCanvas::FloodFill(int x, int y, TColor c, TFillStyle) {
-    if (!bitmap_.contains(x, y) || bitmap_.at(x, y) != c) return;
+    // Reads go through a const view: only the pixels that are filled count as changed.
+    const Bitmap& before = bitmap_;
+    if (!before.contains(x, y) || before.at(x, y) != c) return;
     const int w = bitmap_.width();
-    std::vector<std::uint8_t> seen(bitmap_.pixels().size(), 0);
+    std::vector<std::uint8_t> seen(before.pixels().size(), 0);
     std::vector<TPoint> todo{{x, y}};
     seen[static_cast<std::size_t>(y) * w + x] = 1;
     while (!todo.empty()) {
@@ -115,7 +126,7 @@ void TCanvas::FloodFill(int x, int y, TColor c, TFillStyle) {
             if (!bitmap_.contains(n.x, n.y)) continue;
             auto& mark = seen[static_cast<std::size_t>(n.y) * w + n.x];
             // Colours are tested before any change lands on them: `seen` marks are set on push.
-            if (mark || bitmap_.at(n.x, n.y) != c) continue;
+            if (mark || before.at(n.x, n.y) != c) continue;
             mark = 1;
             todo.push_back(n);
         }
@@ -123,8 +134,17 @@ void TCanvas::FloodFill(int x, int y, TColor c, TFillStyle) {
 }
 
 void TCanvas::Draw(int x, int y, const Bitmap& source) {
-    for (int sy = 0; sy < source.height(); ++sy)
-        for (int sx = 0; sx < source.width(); ++sx) bitmap_.SetPixel(x + sx, y + sy, source.at(sx, sy));
+    const int left = std::max(x, 0), right = std::min(x + source.width(), bitmap_.width());
+    const int top = std::max(y, 0), bottom = std::min(y + source.height(), bitmap_.height());
+    if (left >= right) return;
+    for (int ty = top; ty < bottom; ++ty) {
+        const auto from =
+            source.pixels().subspan(static_cast<std::size_t>(ty - y) * source.width() + (left - x),
+                                    static_cast<std::size_t>(right - left));
+        const auto to = bitmap_.row(ty, left, right);
+        if (from.data() != to.data())
+            std::ranges::copy(from, to.begin());  // a bitmap drawn onto itself stays
+    }
 }
 
 void TCanvas::StretchDraw(const TRect& dest, const Bitmap& source) {
@@ -137,15 +157,17 @@ void TCanvas::StretchDraw(const TRect& dest, const Bitmap& source) {
     int lastRow = -1;
     for (int y = top; y < bottom; ++y) {
         const int sy = (y - dest.top) * source.height() / dest.height();
-        auto row =
-            bitmap_.pixels().subspan(static_cast<std::size_t>(y) * bitmap_.width() + left, column.size());
+        auto row = bitmap_.row(y, left, right);
         if (sy == lastRow) {  // a repeated source row: copy the row just drawn
-            auto previous =
-                bitmap_.pixels().subspan(row.data() - bitmap_.pixels().data() - bitmap_.width(), row.size());
-            std::copy(previous.begin(), previous.end(), row.begin());
+            const Bitmap& drawn = bitmap_;
+            std::ranges::copy(
+                drawn.pixels().subspan(static_cast<std::size_t>(y - 1) * drawn.width() + left, row.size()),
+                row.begin());
             continue;
         }
-        for (std::size_t i = 0; i < column.size(); ++i) row[i] = source.at(column[i], sy);
+        const TColor* from = source.pixels().data() + static_cast<std::size_t>(sy) * source.width();
+        TColor* to = row.data();
+        for (std::size_t i = 0, n = row.size(); i < n; ++i) to[i] = from[column[i]];
         lastRow = sy;
     }
 }

@@ -1,7 +1,9 @@
 #include "qt/bitmap_view.hpp"
 
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
@@ -48,25 +50,37 @@ BitmapView::BitmapView(TImage& model, QWidget* parent, std::optional<TColor> see
     setObjectName(QString::fromStdString(model.Name));
     setGeometry(model.bounds.left, model.bounds.top, model.bounds.width, model.bounds.height);
     setFocusPolicy(Qt::NoFocus);
-    if (seeThrough) setAttribute(Qt::WA_TransparentForMouseEvents);
+    // A picture without a see-through colour covers every pixel: nothing behind it needs painting.
+    setAttribute(seeThrough ? Qt::WA_TransparentForMouseEvents : Qt::WA_OpaquePaintEvent);
     sync();
 }
 
 void BitmapView::sync() {
-    if (model_.Picture != shown_ || image_.isNull()) {
-        shown_ = model_.Picture;
-        image_ = ToQImage(shown_, seeThrough_);
-        update();
-    }
     if (isVisibleTo(parentWidget()) != model_.Visible) setVisible(model_.Visible);
+    // A hidden view converts nothing; the changes wait in the bitmap until it is shown.
+    Bitmap& picture = model_.Picture;
+    if (!model_.Visible || picture.changes() == shownChanges_) return;
+    shownChanges_ = picture.changes();
+    const TRect taken = picture.TakeChanged();
+    TRect changed{std::max(taken.left, 0), std::max(taken.top, 0), std::min(taken.right, picture.width()),
+                  std::min(taken.bottom, picture.height())};
+    if (image_.width() != picture.width() || image_.height() != picture.height()) {
+        image_ = picture.empty() ? QImage()
+                                 : QImage(picture.width(), picture.height(),
+                                          seeThrough_ ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+        changed = {0, 0, picture.width(), picture.height()};
+    }
+    if (changed.empty()) return;
+    CopyToQImage(picture, changed, image_, seeThrough_);
+    update(changed.left, changed.top, changed.width(), changed.height());
 }
 
-void BitmapView::paintEvent(QPaintEvent*) {
-    if (shown_.empty()) return;
+void BitmapView::paintEvent(QPaintEvent* e) {
+    if (image_.isNull()) return;
     QPainter painter(this);
     // On a scaled screen each picture pixel becomes a block of device pixels: never blend them.
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    painter.drawImage(0, 0, image_);
+    painter.drawImage(e->rect(), image_, e->rect());
 }
 
 void BitmapView::mousePressEvent(QMouseEvent* e) {

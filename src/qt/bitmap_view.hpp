@@ -2,6 +2,7 @@
 #include <QImage>
 #include <QMouseEvent>
 #include <QWidget>
+#include <cstdint>
 #include <functional>
 #include <optional>
 
@@ -25,13 +26,14 @@ class BitmapView : public QWidget {
     std::function<void(int, int)> onMove;
     std::function<void()> onClick, onDoubleClick, onLeave;
 
-    // Copies the picture and the visibility from the model; repaints only when the picture changed.
+    // Takes the visibility from the model and converts and repaints only the rectangle of the picture
+    // changed since the last sync.
     void sync();
     const QImage& image() const { return image_; }
     TImage& model() const { return model_; }
 
   protected:
-    void paintEvent(QPaintEvent*) override;
+    void paintEvent(QPaintEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
@@ -43,8 +45,8 @@ class BitmapView : public QWidget {
 
     TImage& model_;
     std::optional<TColor> seeThrough_;
-    Bitmap shown_;
-    QImage image_;
+    std::uint64_t shownChanges_ = ~std::uint64_t{0};
+    QImage image_;  // the picture as last synced, the only copy the window keeps
     bool clickArmed_ = false;
 };
 

@@ -23,6 +23,14 @@ void SyncVisible(QWidget& w, const TControl& model) {
     if (w.isVisibleTo(w.parentWidget()) != model.Visible) w.setVisible(model.Visible);
 }
 
+// True once for every new count of the model's changes.
+template <class Model>
+bool Changed(const Model& model, std::uint64_t& seen) {
+    if (model.Changes() == seen) return false;
+    seen = model.Changes();
+    return true;
+}
+
 }  // namespace
 
 TrackBarBinding::TrackBarBinding(TTrackBar& model, QWidget* parent, std::function<void()> afterInput)
@@ -39,6 +47,7 @@ TrackBarBinding::TrackBarBinding(TTrackBar& model, QWidget* parent, std::functio
 }
 
 void TrackBarBinding::sync() {
+    if (!Changed(model_, seen_)) return;
     const QSignalBlocker block(this);
     if (minimum() != model_.Min || maximum() != model_.Max) setRange(model_.Min, model_.Max);
     if (value() != model_.Position()) setValue(model_.Position());
@@ -74,7 +83,15 @@ void TrackBarBinding::paintEvent(QPaintEvent*) {
 EditBinding::EditBinding(TEdit& model, QWidget* parent, std::function<void()> afterInput)
     : QLineEdit(parent), model_(model) {
     Place(*this, model);
-    setTextMargins(0, 0, 0, 0);
+    // Black on white inside a one-pixel grey border, without the style's own frame.
+    setFrame(false);
+    setTextMargins(1, 1, 1, 1);
+    setAutoFillBackground(true);
+    QPalette p = palette();
+    p.setColor(QPalette::Base, Qt::white);
+    p.setColor(QPalette::Window, Qt::white);
+    p.setColor(QPalette::Text, Qt::black);
+    setPalette(p);
     sync();
     connect(this, &QLineEdit::textEdited, this,
             [this, afterInput = std::move(afterInput)](const QString& text) {
@@ -84,10 +101,18 @@ EditBinding::EditBinding(TEdit& model, QWidget* parent, std::function<void()> af
 }
 
 void EditBinding::sync() {
+    if (!Changed(model_, seen_)) return;
     const QSignalBlocker block(this);
     const QString text = QString::fromStdString(model_.Text());
     if (this->text() != text) setText(text);
     SyncVisible(*this, model_);
+}
+
+void EditBinding::paintEvent(QPaintEvent* e) {
+    QLineEdit::paintEvent(e);
+    QPainter painter(this);
+    painter.setPen(QColor(0x5c, 0x5c, 0x5c));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
 void EditBinding::keyPressEvent(QKeyEvent* e) {
@@ -107,7 +132,8 @@ LabelBinding::LabelBinding(TLabel& model, QWidget* parent) : QLabel(parent), mod
 }
 
 void LabelBinding::sync() {
-    const QString text = QString::fromStdString(model_.Caption);
+    if (!Changed(model_, seen_)) return;
+    const QString text = QString::fromStdString(model_.Caption.get());
     if (this->text() != text) setText(text);
     SyncVisible(*this, model_);
 }
@@ -123,8 +149,9 @@ CheckBoxBinding::CheckBoxBinding(TCheckBox& model, QWidget* parent, std::functio
 }
 
 void CheckBoxBinding::sync() {
+    if (!Changed(model_, seen_)) return;
     const QSignalBlocker block(this);
-    const QString text = QString::fromStdString(model_.Caption);
+    const QString text = QString::fromStdString(model_.Caption.get());
     if (this->text() != text) setText(text);
     if (isChecked() != model_.Checked) setChecked(model_.Checked);
     SyncVisible(*this, model_);

@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QSlider>
+#include <cstdint>
 #include <functional>
 
 #include "platform/controls.hpp"
@@ -26,6 +27,7 @@ class TrackBarBinding : public QSlider {
 
   private:
     TTrackBar& model_;
+    std::uint64_t seen_ = ~std::uint64_t{0};  // the model's change count last shown
 };
 
 class EditBinding : public QLineEdit {
@@ -37,11 +39,13 @@ class EditBinding : public QLineEdit {
     void sync();
 
   protected:
+    void paintEvent(QPaintEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void keyReleaseEvent(QKeyEvent* e) override;
 
   private:
     TEdit& model_;
+    std::uint64_t seen_ = ~std::uint64_t{0};  // the model's change count last shown
 };
 
 class LabelBinding : public QLabel {
@@ -52,6 +56,7 @@ class LabelBinding : public QLabel {
 
   private:
     TLabel& model_;
+    std::uint64_t seen_ = ~std::uint64_t{0};  // the model's change count last shown
 };
 
 class CheckBoxBinding : public QCheckBox {
@@ -62,6 +67,7 @@ class CheckBoxBinding : public QCheckBox {
 
   private:
     TCheckBox& model_;
+    std::uint64_t seen_ = ~std::uint64_t{0};  // the model's change count last shown
 };
 
 }  // namespace corvanth::qt

@@ -10,8 +10,11 @@
 #include <QUrl>
 #include <algorithm>
 #include <exception>
+#include <optional>
+#include <variant>
 
 #include "app/artwork.hpp"
+#include "app/components.hpp"
 #include "qt/bitmap_view.hpp"
 #include "qt/control_bindings.hpp"
 #include "qt/window_setup.hpp"
@@ -59,8 +62,7 @@ MainWindow::MainWindow(TMain& form)
         run([&form, handler] { (form.*handler)(); });
     });
     PaintDecorations(form_);
-    buildImages();
-    buildControls();
+    buildComponents();
     bindMouse();
     setTabOrders();
     setAcceptDrops(true);
@@ -73,43 +75,53 @@ MainWindow::MainWindow(TMain& form)
 
 MainWindow::~MainWindow() = default;
 
-void MainWindow::buildImages() {
-    // Decorations first, so the functional controls lie above them.
-    for (TImage* art :
-         {&form_.Image1, &form_.Image2, &form_.Image3, &form_.Image4, &form_.Image5, &form_.Image6})
-        views_.push_back(new BitmapView(*art, client_, kSeeThrough));
-    for (TImage* image : {&form_.imgToolbar, &form_.imgColors, &form_.imgMain, &form_.imgRGB, &form_.imgA,
-                          &form_.imgComposite, &form_.iOutImage, &form_.imgUndoRGB, &form_.imgUndoA})
-        views_.push_back(new BitmapView(*image, client_));
-}
-
-void MainWindow::buildControls() {
+void MainWindow::buildComponents() {
     const auto input = [this] { run([] {}); };
-    for (TLabel* label : {&form_.lblBrushSize, &form_.lblR, &form_.lblG, &form_.lblB, &form_.lblA}) {
-        labels_.push_back(new LabelBinding(*label, client_));
-        PaintWhiteOnBlack(*labels_.back());
+    for (const ComponentEntry& entry : kComponents) {
+        QWidget* widget = nullptr;
+        switch (entry.kind) {
+            case ComponentKind::Artwork:
+            case ComponentKind::Image:
+                views_.push_back(new BitmapView(
+                    ComponentOf<TImage>(form_, entry), client_,
+                    entry.kind == ComponentKind::Artwork ? std::optional{kSeeThrough} : std::nullopt));
+                widget = views_.back();
+                break;
+            case ComponentKind::Label:
+                labels_.push_back(new LabelBinding(ComponentOf<TLabel>(form_, entry), client_));
+                PaintWhiteOnBlack(*labels_.back());
+                widget = labels_.back();
+                break;
+            case ComponentKind::Edit:
+                edits_.push_back(new EditBinding(ComponentOf<TEdit>(form_, entry), client_, input));
+                edits_.back()->setFont(EditFont());
+                widget = edits_.back();
+                break;
+            case ComponentKind::TrackBar:
+                trackBars_.push_back(
+                    new TrackBarBinding(ComponentOf<TTrackBar>(form_, entry), client_, input));
+                widget = trackBars_.back();
+                break;
+            case ComponentKind::CheckBox:
+                checkBoxes_.push_back(
+                    new CheckBoxBinding(ComponentOf<TCheckBox>(form_, entry), client_, input));
+                PaintWhiteOnBlack(*checkBoxes_.back());
+                widget = checkBoxes_.back();
+                break;
+        }
+        widgets_.push_back(widget);
     }
     // The A label stands on the R row with a black background of its own.
-    labels_.back()->setAutoFillBackground(true);
-
-    for (TEdit* edit :
-         {&form_.edtBrushSize, &form_.edtText, &form_.edtR, &form_.edtG, &form_.edtB, &form_.edtA}) {
-        auto* binding = new EditBinding(*edit, client_, input);
-        binding->setFont(EditFont());
-        binding->setStyleSheet(
-            "QLineEdit { border: 1px solid #5c5c5c; padding: 0px; margin: 0px; background: white; color: "
-            "black; }");
-        edits_.push_back(binding);
-    }
-    EditBinding* text = edits_[1];
+    widgetOf(form_.lblA)->setAutoFillBackground(true);
+    auto* text = static_cast<EditBinding*>(widgetOf(form_.edtText));
     text->onKeyDown = [this](int key) { run([&] { form_.edtTextKeyDown(key); }); };
     text->onKeyUp = [this](int key) { run([&] { form_.edtTextKeyUp(key); }); };
+}
 
-    for (TTrackBar* bar : {&form_.trbBrushSize, &form_.trbR, &form_.trbG, &form_.trbB, &form_.trbA})
-        trackBars_.push_back(new TrackBarBinding(*bar, client_, input));
-
-    checkBoxes_.push_back(new CheckBoxBinding(form_.chkFilled, client_, input));
-    PaintWhiteOnBlack(*checkBoxes_.back());
+QWidget* MainWindow::widgetOf(const TControl& control) const {
+    for (std::size_t i = 0; i < kComponents.size(); ++i)
+        if (&ComponentOf(form_, kComponents[i]) == &control) return widgets_[i];
+    return nullptr;
 }
 
 void MainWindow::bindMouse() {
@@ -154,17 +166,12 @@ void MainWindow::bindMouse() {
 
 void MainWindow::setTabOrders() {
     std::vector<std::pair<int, QWidget*>> order;
-    const auto add = [&](QWidget* w, const TControl& c) {
-        if (c.TabOrder >= 0) order.emplace_back(c.TabOrder, w);
-    };
-    const TControl* editModels[] = {&form_.edtBrushSize, &form_.edtText, &form_.edtR,
-                                    &form_.edtG,         &form_.edtB,    &form_.edtA};
-    const TControl* barModels[] = {&form_.trbBrushSize, &form_.trbR, &form_.trbG, &form_.trbB, &form_.trbA};
-    for (std::size_t i = 0; i < edits_.size(); ++i) add(edits_[i], *editModels[i]);
-    for (std::size_t i = 0; i < trackBars_.size(); ++i) add(trackBars_[i], *barModels[i]);
-    add(checkBoxes_[0], form_.chkFilled);
+    for (std::size_t i = 0; i < kComponents.size(); ++i)
+        if (kComponents[i].tabOrder >= 0) order.emplace_back(kComponents[i].tabOrder, widgets_[i]);
     std::sort(order.begin(), order.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
     for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1].second, order[i].second);
+    // The first in the tab order has the focus when the window opens.
+    if (!order.empty()) order.front().second->setFocus();
 }
 
 void MainWindow::closeEvent(QCloseEvent* e) {

@@ -43,13 +43,15 @@ class MainWindow : public QMainWindow {
     void dropEvent(QDropEvent* e) override;
 
   private:
-    void buildImages();
-    void buildControls();
+    // One widget per row of the component table, in its order.
+    void buildComponents();
+    QWidget* widgetOf(const TControl& control) const;
     void bindMouse();
     void setTabOrders();
 
     TMain& form_;
     QWidget* client_;
+    std::vector<QWidget*> widgets_;  // by row of the component table
     std::vector<BitmapView*> views_;
     std::vector<TrackBarBinding*> trackBars_;
     std::vector<EditBinding*> edits_;

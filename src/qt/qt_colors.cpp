@@ -3,16 +3,24 @@
 namespace corvanth::qt {
 
 QImage ToQImage(const Bitmap& bitmap, std::optional<TColor> seeThrough) {
-    const int w = bitmap.width(), h = bitmap.height();
-    QImage image(w, h, seeThrough ? QImage::Format_ARGB32 : QImage::Format_RGB32);
-    for (int y = 0; y < h; ++y) {
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < w; ++x) {
-            const TColor c = bitmap.at(x, y);
-            line[x] = seeThrough && c == *seeThrough ? 0u : ToQRgb(c);
+    QImage image(bitmap.width(), bitmap.height(), seeThrough ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+    CopyToQImage(bitmap, {0, 0, bitmap.width(), bitmap.height()}, image, seeThrough);
+    return image;
+}
+
+void CopyToQImage(const Bitmap& bitmap, const TRect& r, QImage& image, std::optional<TColor> seeThrough) {
+    const std::size_t left = static_cast<std::size_t>(r.left), right = static_cast<std::size_t>(r.right);
+    for (int y = r.top; y < r.bottom; ++y) {
+        const TColor* from = bitmap.pixels().data() + static_cast<std::size_t>(y) * bitmap.width();
+        auto* to = reinterpret_cast<QRgb*>(image.scanLine(y));
+        // Two plain loops over locals, so that the common one without a see-through colour vectorises.
+        if (seeThrough) {
+            const TColor clear = *seeThrough;
+            for (std::size_t x = left; x < right; ++x) to[x] = from[x] == clear ? 0u : ToQRgb(from[x]);
+        } else {
+            for (std::size_t x = left; x < right; ++x) to[x] = ToQRgb(from[x]);
         }
     }
-    return image;
 }
 
 }  // namespace corvanth::qt

@@ -46,8 +46,19 @@ class CanvasArt : public ::testing::TestWithParam<ArtCase> {};
 TEST_P(CanvasArt, DrawsExactly) {
     const ArtCase& c = GetParam();
     Fixture f(c.width, c.height);
+    f.bitmap.TakeChanged();
+    const auto changes = f.bitmap.changes();
     c.draw(f);
     EXPECT_EQ(Art(f.bitmap), c.expected);
+    // Nothing changes unseen: every pixel that left the paper colour lies in the changed rectangle.
+    const TRect changed = f.bitmap.TakeChanged();
+    EXPECT_GT(f.bitmap.changes(), changes);
+    for (int y = 0; y < c.height; ++y)
+        for (int x = 0; x < c.width; ++x) {
+            const bool inside =
+                x >= changed.left && x < changed.right && y >= changed.top && y < changed.bottom;
+            EXPECT_TRUE(inside || f.bitmap.at(x, y) == kPaper) << x << "," << y;
+        }
 }
 
 void Put(Bitmap& b, std::initializer_list<std::pair<int, int>> points, TColor c) {
@@ -176,9 +187,12 @@ TEST(Canvas, StretchByFourMakesBlocksAndWritesOutsideAreDropped) {
     f.canvas.StretchDraw({0, 0, 8, 8}, src);
     for (int y = 0; y < 8; ++y)
         for (int x = 0; x < 8; ++x) EXPECT_EQ(f.bitmap.at(x, y), src.at(x / 4, y / 4));
+    EXPECT_EQ(f.bitmap.TakeChanged(), (TRect{0, 0, 8, 8}));
     const Bitmap before = f.bitmap;
     for (auto [x, y] : {std::pair{-1, 0}, {0, -1}, {8, 0}, {0, 8}}) f.canvas.SetPixel(x, y, kInk);
+    f.canvas.FloodFill(0, 0, kInk, TFillStyle::fsSurface);  // no pixel of that colour there
     EXPECT_EQ(f.bitmap, before);
+    EXPECT_TRUE(f.bitmap.TakeChanged().empty());
 }
 
 }  // namespace

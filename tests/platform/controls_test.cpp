@@ -19,6 +19,12 @@ TEST(TrackBar, ClampsAndReportsOnlyRealChanges) {
     bar.OnChange = [&] { seen.push_back(bar.Position()); };
     for (int v : {5, 5, 99, 8, -3, 1, 0}) bar.SetPosition(v);
     EXPECT_EQ(seen, (std::vector<int>{5, 8, 1}));
+    const auto changes = bar.Changes();
+    bar.SetPosition(1);
+    bar.SetVisible(true);
+    EXPECT_EQ(bar.Changes(), changes);  // nothing for a window to update
+    bar.SetVisible(false);
+    EXPECT_GT(bar.Changes(), changes);
 }
 
 TEST(Edit, ReportsEverySetEvenToTheSameText) {
@@ -29,6 +35,11 @@ TEST(Edit, ReportsEverySetEvenToTheSameText) {
     edit.SetTextBuf("12");
     EXPECT_EQ(calls, 2);
     EXPECT_EQ(edit.GetTextLen(), 2);
+    const auto changes = edit.Changes();
+    edit.SetTextBuf("12");
+    EXPECT_EQ(edit.Changes(), changes);
+    edit.SetTextBuf("1");
+    EXPECT_GT(edit.Changes(), changes);
 }
 
 TEST(Numeric, AtolTakesTheLeadingNumber) {

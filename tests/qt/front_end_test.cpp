@@ -12,15 +12,18 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QScreen>
 #include <QSlider>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
 #include <algorithm>
+#include <array>
 #include <random>
 #include <cmath>
 
+#include "app/components.hpp"
 #include "app/intro_window.hpp"
 #include "app/tmain.hpp"
 #include "fileio/picture_fit.hpp"
@@ -96,15 +99,8 @@ TEST_F(WindowTest, MenuBarHoldsEveryItemInOrder) {
 }
 
 TEST_F(WindowTest, EveryComponentStandsAtItsPlaceAboveTheArtwork) {
-    const TControl* controls[] = {
-        &form.Image1,       &form.Image2,     &form.Image3,       &form.Image4,    &form.Image5,
-        &form.Image6,       &form.imgToolbar, &form.imgColors,    &form.imgMain,   &form.imgRGB,
-        &form.imgA,         &form.iOutImage,  &form.imgUndoRGB,   &form.imgUndoA,  &form.lblBrushSize,
-        &form.edtBrushSize, &form.edtText,    &form.trbBrushSize, &form.chkFilled, &form.lblR,
-        &form.edtR,         &form.trbR,       &form.lblG,         &form.edtG,      &form.trbG,
-        &form.lblB,         &form.edtB,       &form.trbB,         &form.lblA,      &form.edtA,
-        &form.trbA};
-    for (const TControl* c : controls) {
+    for (const ComponentEntry& entry : kComponents) {
+        const TControl* c = &ComponentOf(form, entry);
         QWidget* w = widget(c->Name.c_str());
         ASSERT_NE(w, nullptr) << c->Name;
         const Bounds& b = c->bounds;
@@ -353,6 +349,57 @@ TEST_F(WindowTest, EveryDevicePixelOfACellLandsInThatCell) {
                 QApplication::sendEvent(view, &press);
                 EXPECT_EQ(got, QPoint(cell, cell)) << "scale " << s << ", device pixel " << d;
             }
+        }
+    }
+}
+
+// After a long random run of what a user does, every working view shows exactly its model: in its
+// image and on the screen, where only the changed rectangles were repainted.
+TEST_F(WindowTest, ViewsShowTheirModelsAfterRandomInput) {
+    std::mt19937 random(11);
+    const auto pick = [&](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
+    const TImage* shown[] = {&form.imgToolbar, &form.imgColors, &form.imgMain, &form.imgRGB, &form.imgA};
+    QWidget* main = window.view(form.imgMain);
+    for (int step = 0; step < 300; ++step) {
+        const QPoint p(pick(272) - 8, pick(272) - 8);
+        switch (pick(9)) {
+            case 0:
+                QTest::mousePress(main, Qt::LeftButton, {}, p);
+                break;
+            case 1:
+            case 2:
+                QTest::mouseMove(main, p);
+                break;
+            case 3:
+                QTest::mouseRelease(main, Qt::LeftButton, {}, p);
+                break;
+            case 4:
+                QTest::mouseClick(window.view(form.imgToolbar), Qt::LeftButton, {}, {pick(144), pick(44)});
+                break;
+            case 5:
+                QTest::mouseClick(window.view(form.imgColors), Qt::LeftButton, {}, {pick(97), pick(32)});
+                break;
+            case 6:
+                QTest::mouseClick(window.view(pick(2) ? form.imgA : form.imgRGB), Qt::LeftButton, {}, {5, 5});
+                break;
+            case 7:
+                widget<QSlider>("trbBrushSize")->setValue(1 + pick(8));
+                break;
+            default:
+                window
+                    .menuAction(std::array{"New1", "Undo1", "mniGrid", "Blur501", "Emboss1", "N901",
+                                           "FlipVertical1"}[pick(7)])
+                    ->trigger();
+        }
+        QApplication::processEvents();
+        const QImage screen = window.screen()->grabWindow(window.winId()).toImage();
+        for (const TImage* image : shown) {
+            const QImage model = ToQImage(image->Picture);
+            BitmapView* view = window.view(*image);
+            ASSERT_EQ(view->image(), model) << image->Name << " after step " << step;
+            const QRect place(view->mapTo(&window, QPoint(0, 0)), view->size());
+            ASSERT_EQ(screen.copy(place).convertToFormat(model.format()), model)
+                << image->Name << " on screen";
         }
     }
 }

@@ -1,0 +1,55 @@
+#!/usr/bin/env bash
+# CPU per mouse-move event of a brush drag over the view, beside a bare Qt program that paints a 3 by 3
+# dab and repaints only that rectangle, both built by the same CMake. 2,000 paced motion events with
+# the button held per run, five runs of each taken in turn, under a private Xvfb with a window
+# manager; the CPU is read from /proc/PID/stat. Usage: bench/drag_cpu.sh BUILD_DIR
+set -euo pipefail
+build=$(realpath "${1:?build directory}")
+source "$(dirname "$0")/../tests/e2e/e2e_lib.sh"
+start_x
+events=2000
+ticks=$(getconf CLK_TCK)
+
+cpu_ticks() { sed 's/.*) //' "/proc/$1/stat" | awk '{print $12 + $13}'; }
+
+# Drags over the 256 by 256 area whose top-left is at screen (ox, oy); prints microseconds per event.
+drag() {  # pid ox oy
+  local moves before after
+  moves=$(python3 -c "
+import sys
+ox, oy, n = map(int, sys.argv[1:])
+for i in range(n):
+    print(f'mousemove {ox + 4 + (i * 3) % 248} {oy + 4 + (i * 3) // 248 * 6 % 248} sleep 0.003')
+" "$2" "$3" "$events")
+  xdotool mousemove $(($2 + 4)) $(($3 + 4)) mousedown 1
+  sleep 0.3
+  before=$(cpu_ticks "$1")
+  # shellcheck disable=SC2086
+  xdotool $moves
+  sleep 0.3
+  after=$(cpu_ticks "$1")
+  xdotool mouseup 1
+  echo $(((after - before) * 1000000 / ticks / events))
+}
+
+for _ in 1 2 3 4 5; do
+  start_editor "$build/src/qt/corvanth-logo-editor"
+  close_intro
+  click_client $((30 + 36)) $((30 + 11))  # the brush
+  drag "$app_pid" $((cx + 262)) $((cy + 54)) >>"$work/editor"
+  kill "$app_pid"
+
+  "$build/bench/bare_qt_paint" >/dev/null 2>&1 & pids+=($!)
+  bare_pid=$!
+  bare=$(visible_window '^Bare Qt paint$')
+  sleep 0.5
+  info=$(xwininfo -id "$bare")
+  drag "$bare_pid" "$(awk '/Absolute upper-left X/ {print $4}' <<<"$info")" \
+    "$(awk '/Absolute upper-left Y/ {print $4}' <<<"$info")" >>"$work/bare"
+  kill "$bare_pid"
+done
+python3 - "$work/editor" "$work/bare" <<'PY'
+import statistics, sys
+e, b = (statistics.median(int(l) for l in open(p)) for p in sys.argv[1:])
+print(f"CPU per move event: editor {e} us, bare Qt paint {b} us, ratio {e / b:.2f}")
+PY
