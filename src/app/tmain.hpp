@@ -168,6 +168,7 @@ class TMain {
     // What the composite preview and the panel artwork were last drawn from.
     Bitmap composedRgb_, composedAlpha_;
     Backdrop composedBackdrop_ = Backdrop::Checkerboard;
+    std::uint64_t composedRgbChanges_ = 0, composedAlphaChanges_ = 0;
     int markedAlphaMode_ = -1;
     std::string readout_;
     void bindHandlers();

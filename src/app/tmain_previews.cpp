@@ -15,8 +15,12 @@ void TMain::RefreshPreviews() {
     const Bitmap& rgb = imgRGB.GetCanvas().bitmap();
     const Bitmap& alpha = imgA.GetCanvas().bitmap();
     const bool whole = imgComposite.Picture.empty() || composedBackdrop_ != state.CompositeBackdrop;
+    // The write counters say cheaply whether either plane was touched at all since the last compose.
+    const bool touched = rgb.changes() != composedRgbChanges_ || alpha.changes() != composedAlphaChanges_;
     TRect changed{0, 0, kPlaneSize, kPlaneSize};
-    if (!whole) {
+    if (!whole && !touched) {
+        changed = {};
+    } else if (!whole) {
         const TRect a = ChangedArea(composedRgb_, rgb), b = ChangedArea(composedAlpha_, alpha);
         changed = a.empty()   ? b
                   : b.empty() ? a
@@ -29,6 +33,8 @@ void TMain::RefreshPreviews() {
         composedAlpha_ = alpha;
         composedBackdrop_ = state.CompositeBackdrop;
     }
+    composedRgbChanges_ = rgb.changes();
+    composedAlphaChanges_ = alpha.changes();
     if (markedAlphaMode_ != state.AlphaMode) {
         MarkActivePlane(*this);
         markedAlphaMode_ = state.AlphaMode;

@@ -20,8 +20,8 @@
 #include <QTimer>
 #include <algorithm>
 #include <array>
-#include <random>
 #include <cmath>
+#include <random>
 
 #include "app/components.hpp"
 #include "app/intro_window.hpp"
@@ -34,8 +34,8 @@
 #include "qt/help_window.hpp"
 #include "qt/intro_window.hpp"
 #include "qt/main_window.hpp"
-#include "qt/qt_colors.hpp"
 #include "qt/picture_reader.hpp"
+#include "qt/qt_colors.hpp"
 #include "qt/qt_platform.hpp"
 #include "qt/window_setup.hpp"
 #include "scripted_platform.hpp"
@@ -87,15 +87,17 @@ std::string Describe(const QAction& a) {
 TEST_F(WindowTest, MenuBarHoldsEveryItemInOrder) {
     std::vector<std::string> menus;
     for (const QAction* a : window.menuBar()->actions()) menus.push_back(Describe(*a));
-    EXPECT_EQ(menus, (std::vector<std::string>{
-                         "&File[&New...@Ctrl+N|-|&Open...@Ctrl+O|-|&Save@Ctrl+S|Save &As...|-|E&xit]",
-                         "&Edit[&Undo@Ctrl+Z|-|Rotate[90°|180°|270°|-|Flip Horizontal|Flip Vertical]]",
-                         "&Image[F&ont]",
-                         "&View[&Grid@Ctrl+G]",
-                         "&Select[&All@Ctrl+A|&Deselect@Ctrl+D]",
-                         "Fil&ter[&Blur@Ctrl+B[Blur &10%|Blur &25%|Blur &50%|Blur 1&00%]|&Emboss|Fill &Hidden Colours]",
-                         "&Help[&Contents|-|Contact info...|&About...]",
-                     }));
+    EXPECT_EQ(
+        menus,
+        (std::vector<std::string>{
+            "&File[&New...@Ctrl+N|-|&Open...@Ctrl+O|-|&Save@Ctrl+S|Save &As...|-|E&xit]",
+            "&Edit[&Undo@Ctrl+Z|-|Rotate[90°|180°|270°|-|Flip Horizontal|Flip Vertical]]",
+            "&Image[F&ont]",
+            "&View[&Grid@Ctrl+G]",
+            "&Select[&All@Ctrl+A|&Deselect@Ctrl+D]",
+            "Fil&ter[&Blur@Ctrl+B[Blur &10%|Blur &25%|Blur &50%|Blur 1&00%]|&Emboss|Fill &Hidden Colours]",
+            "&Help[&Contents|-|Contact info...|&About...]",
+        }));
 }
 
 TEST_F(WindowTest, EveryComponentStandsAtItsPlaceAboveTheArtwork) {
@@ -358,7 +360,8 @@ TEST_F(WindowTest, EveryDevicePixelOfACellLandsInThatCell) {
 TEST_F(WindowTest, ViewsShowTheirModelsAfterRandomInput) {
     std::mt19937 random(11);
     const auto pick = [&](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
-    const TImage* shown[] = {&form.imgToolbar, &form.imgColors, &form.imgMain, &form.imgRGB, &form.imgA};
+    const TImage* shown[] = {&form.imgToolbar, &form.imgColors, &form.imgMain,
+                             &form.imgRGB,     &form.imgA,      &form.imgComposite};
     QWidget* main = window.view(form.imgMain);
     for (int step = 0; step < 300; ++step) {
         const QPoint p(pick(272) - 8, pick(272) - 8);
