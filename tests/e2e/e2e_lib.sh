@@ -25,8 +25,8 @@ start_x() {  # [--no-wm]
   unset QT_QPA_PLATFORM
 }
 
-visible_window() {  # title pattern -> window id, waiting up to ten seconds
-  for _ in $(seq 100); do
+visible_window() {  # title pattern -> window id, waiting up to thirty seconds (a sanitizer build under load starts slowly)
+  for _ in $(seq 300); do
     local w; w=$(xdotool search --onlyvisible --name "$1" 2>/dev/null || true)
     [ -n "$w" ] && { echo "${w%%$'\n'*}"; return 0; }
     sleep 0.1
