@@ -81,12 +81,6 @@ INSTANTIATE_TEST_SUITE_P(
                     f.canvas.FrameRect({1, 0, 5, 4});
                 },
                 ".####.\n.#..#.\n.#..#.\n.####.\n......\n"},
-        ArtCase{"LineRunsFromItsStartAndStopsShortOfItsEnd", 12, 1,
-                [](Fixture& f) {
-                    f.canvas.MoveTo(10, 0);
-                    f.canvas.LineTo(0, 0);
-                },
-                ".##########.\n"},
         ArtCase{"EllipseOutline", 9, 7,
                 [](Fixture& f) {
                     f.state.brush.style = TBrushStyle::bsClear;
