@@ -204,8 +204,9 @@ TEST_F(WindowTest, DoubleClickOnTheSecondarySwatch) {
     EXPECT_EQ(widget<QLineEdit>("edtG")->text(), "20");
 }
 
-// Every command of the Filter, Rotate and Help menus and File > Exit, each through its menu item: the item
-// does what its handler does on a twin form, so an item wired to the wrong handler shows.
+// Every command of the Filter and Rotate menus through its menu item: the item does what its handler does
+// on a twin form, so an item wired to the wrong handler shows. The Help items and Exit are tried with the
+// real dialogs below.
 TEST_F(WindowTest, MenuItemsReachTheirHandlers) {
     std::mt19937 rng(9);
     for (TColor& c : form.imgRGB.Picture.pixels()) c = rng() & 0xFFFFFF;
@@ -228,13 +229,6 @@ TEST_F(WindowTest, MenuItemsReachTheirHandlers) {
         EXPECT_EQ(viewPixel(form.imgMain, {255, 0}), QColor(ToQColor(form.imgRGB.Picture.at(63, 0))).rgb())
             << item;
     }
-    for (const char* item : {"Contents1", "Contactinfo1", "About1", "Exit1"})
-        window.menuAction(item)->trigger();
-    EXPECT_EQ(platform.helpFiles, std::vector<std::string>{"kvr_lged.hlp"});
-    ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_EQ(platform.messages[0].caption, "Contact info");
-    EXPECT_EQ(platform.introWindowsShown, 1);
-    EXPECT_EQ(platform.mainWindowCloses, 1);
 }
 
 // Pixels of the RGB plane as (x, y, colour).
