@@ -214,11 +214,16 @@ TEST_F(WindowTest, MenuItemsReachTheirHandlers) {
     corvanth::testing::ScriptedPlatform twinHost;
     TMain twin{twinHost};
     const std::pair<const char*, void (TMain::*)()> items[] = {
-        {"Blur101", &TMain::Blur101Click}, {"Blur251", &TMain::Blur251Click},
-        {"Blur501", &TMain::Blur501Click}, {"Blur1001", &TMain::Blur1001Click},
-        {"Emboss1", &TMain::Emboss1Click}, {"N901", &TMain::N901Click},
-        {"N4", &TMain::N4Click},           {"N5", &TMain::N5Click},
-        {"FlipHorizontal1", &TMain::FlipHorizontal1Click}, {"FlipVertical1", &TMain::FlipVertical1Click}};
+        {"Blur101", &TMain::Blur101Click},
+        {"Blur251", &TMain::Blur251Click},
+        {"Blur501", &TMain::Blur501Click},
+        {"Blur1001", &TMain::Blur1001Click},
+        {"Emboss1", &TMain::Emboss1Click},
+        {"N901", &TMain::N901Click},
+        {"N4", &TMain::N4Click},
+        {"N5", &TMain::N5Click},
+        {"FlipHorizontal1", &TMain::FlipHorizontal1Click},
+        {"FlipVertical1", &TMain::FlipVertical1Click}};
     for (const auto& [item, handler] : items) {
         twin.imgRGB.Picture = form.imgRGB.Picture;
         twin.imgA.Picture = form.imgA.Picture;
@@ -231,56 +236,12 @@ TEST_F(WindowTest, MenuItemsReachTheirHandlers) {
     }
 }
 
-// Pixels of the RGB plane as (x, y, colour).
-void ExpectRgb(const TMain& form, std::initializer_list<std::tuple<int, int, TColor>> want) {
-    for (auto [x, y, colour] : want) EXPECT_EQ(form.imgRGB.Picture.at(x, y), colour) << x << "," << y;
-}
-
-// A tool chosen on the palette, then a drag on the view between view pixels.
-void DragWith(MainWindow& window, QPoint tool, QPoint from, QPoint to) {
-    QTest::mouseClick(window.view(window.form().imgToolbar), Qt::LeftButton, {}, tool);
-    QWidget* view = window.view(window.form().imgMain);
-    QTest::mousePress(view, Qt::LeftButton, {}, from);
-    QTest::mouseMove(view, (from + to) / 2);
-    QTest::mouseMove(view, to);
-    QTest::mouseRelease(view, Qt::LeftButton, {}, to);
-}
-
-// Line, a filled rectangle, an ellipse still filled with the box hidden; then the rectangle selected and
-// moved ten pixels right, leaving white behind, with its frame on screen.
-TEST_F(WindowTest, ShapesThenSelectAndMove) {
-    DragWith(window, {130, 30}, {41, 41}, {81, 41});  // Line, (10, 10) to (20, 10)
-    QTest::mouseClick(window.view(form.imgToolbar), Qt::LeftButton, {}, {80, 10});
-    QTest::mouseClick(widget("chkFilled"), Qt::LeftButton, {}, {6, 8});
-    DragWith(window, {80, 10}, {41, 101}, {81, 141});   // Rectangle, (10, 25) to (20, 35)
-    DragWith(window, {100, 10}, {161, 41}, {201, 81});  // Ellipse, (40, 10) to (50, 20)
-    ExpectRgb(form, {{10, 10, clBlack},
-                     {19, 10, clBlack},
-                     {20, 10, clWhite},
-                     {19, 34, clBlack},
-                     {20, 34, clWhite},
-                     {45, 15, clBlack}});
-    EXPECT_EQ(viewPixel(form.imgMain, {4 * 45 + 1, 4 * 15 + 1}), kBlack);
-
-    DragWith(window, {80, 30}, {41, 101}, {77, 137});    // Select (10, 25) to (19, 34)
-    DragWith(window, {100, 30}, {61, 121}, {101, 121});  // Move by (10, 0)
-    ExpectRgb(
-        form,
-        {{10, 25, clWhite}, {19, 34, clWhite}, {20, 25, clBlack}, {29, 34, clBlack}, {30, 34, clWhite}});
-    EXPECT_EQ(form.state.SelectionRect, (SelectionCorners{20, 25, 29, 34}));
-    const QImage screen = window.view(form.imgMain)->grab().toImage();
-    for (QPoint framed : {QPoint(79, 110), QPoint(119, 110), QPoint(100, 99)})
-        EXPECT_TRUE(screen.pixel(framed) == kWhite || screen.pixel(framed) == kBlack);
-    int dots = 0;  // on the white hole's last column, only the frame's dots are black
-    for (int y = 99; y < 140; ++y) dots += screen.pixel(79, y) == kBlack;
-    EXPECT_GT(dots, 2);
-}
-
 // The text box is shown by a press on the view, clicked into, typed into with Backspace and Enter: the
 // plane keeps the text as it stood, the colours stay as they were.
 TEST_F(WindowTest, TypedTextLandsInThePlane) {
     form.state.SecondaryRGB = RGB(0, 0, 255);
-    DragWith(window, {130, 10}, {21, 161}, {21, 161});  // Text at (5, 40)
+    QTest::mouseClick(window.view(form.imgToolbar), Qt::LeftButton, {}, {130, 10});
+    QTest::mouseClick(window.view(form.imgMain), Qt::LeftButton, {}, {21, 161});  // Text at (5, 40)
     auto* edit = widget<QLineEdit>("edtText");
     ASSERT_TRUE(edit->isVisible());
     QTest::mouseClick(edit, Qt::LeftButton);
@@ -289,9 +250,12 @@ TEST_F(WindowTest, TypedTextLandsInThePlane) {
     QTest::keyClick(edit, Qt::Key_Backspace);
     QTest::keyClick(edit, Qt::Key_Return);
     EXPECT_FALSE(edit->isVisible());
-    ExpectRgb(
-        form,
-        {{5, 40, clBlack}, {7, 44, clBlack}, {8, 40, RGB(0, 0, 255)}, {9, 40, clWhite}, {5, 45, clWhite}});
+    for (auto [x, y, colour] : {std::tuple{5, 40, clBlack},
+                                {7, 44, clBlack},
+                                {8, 40, RGB(0, 0, 255)},
+                                {9, 40, clWhite},
+                                {5, 45, clWhite}})
+        EXPECT_EQ(form.imgRGB.Picture.at(x, y), colour) << x << "," << y;
     EXPECT_TRUE(form.state.PrimaryRGB == clBlack && form.state.SecondaryRGB == RGB(0, 0, 255));
     EXPECT_EQ(viewPixel(form.imgMain, {4 * 8 + 1, 4 * 40 + 1}), qRgb(0, 0, 255));
 }
