@@ -34,6 +34,11 @@ visible_window() {  # title pattern -> window id, waiting up to thirty seconds (
   return 1
 }
 
+geometry() {  # window id -> "x y width height", x and y on the screen
+  xwininfo -id "$1" | awk '/Absolute upper-left X/ {x = $4} /Absolute upper-left Y/ {y = $4}
+    /Width:/ {w = $2} /Height:/ {h = $2} END {print x, y, w, h}'
+}
+
 # Starts the editor and finds its main window; sets app_pid, main, intro, X, Y, WIDTH, HEIGHT and the
 # client area's top-left corner (cx, cy): the bottom 353 rows of the window, below its menu bar.
 start_editor() {  # APP [ARGS...]
@@ -42,11 +47,7 @@ start_editor() {  # APP [ARGS...]
   main=$(visible_window '^Corvanth Logo Editor$') || { echo "FAIL: no main window"; exit 1; }
   intro=$(visible_window '^frmIntro$') || { echo "FAIL: no intro window at start"; exit 1; }
   sleep 0.5
-  local info; info=$(xwininfo -id "$main")
-  X=$(awk '/Absolute upper-left X/ {print $4}' <<<"$info")
-  Y=$(awk '/Absolute upper-left Y/ {print $4}' <<<"$info")
-  WIDTH=$(awk '/Width:/ {print $2}' <<<"$info")
-  HEIGHT=$(awk '/Height:/ {print $2}' <<<"$info")
+  read -r X Y WIDTH HEIGHT < <(geometry "$main")
   cx=$X
   cy=$((Y + HEIGHT - 353))
 }

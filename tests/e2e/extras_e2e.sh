@@ -63,11 +63,7 @@ QT_SCALE_FACTOR=2 start_editor "$1"
 close_intro
 xdotool windowmove --sync "$main" 0 0 2>/dev/null || true
 sleep 0.5
-info=$(xwininfo -id "$main")
-X=$(awk '/Absolute upper-left X/ {print $4}' <<<"$info")
-Y=$(awk '/Absolute upper-left Y/ {print $4}' <<<"$info")
-HEIGHT=$(awk '/Height:/ {print $2}' <<<"$info")
-WIDTH=$(awk '/Width:/ {print $2}' <<<"$info")
+read -r X Y WIDTH HEIGHT < <(geometry "$main")
 vx=$((X + 262 * 2)) vy=$((Y + HEIGHT - 353 * 2 + 54 * 2))
 # Cell (5, 5) covers device pixels 40..47 of the view; press its last one with the pencil.
 xdotool mousemove $((vx + 47)) $((vy + 47)) click 1

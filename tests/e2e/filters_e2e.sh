@@ -35,11 +35,7 @@ help=$(visible_window '^Corvanth Logo Editor Help$') || { echo "FAIL: no help wi
 sleep 0.5
 echo "ok: help window shown"
 shot
-info=$(xwininfo -id "$help")
-hx=$(awk '/Absolute upper-left X/ {print $4}' <<<"$info")
-hy=$(awk '/Absolute upper-left Y/ {print $4}' <<<"$info")
-hw=$(awk '/Width:/ {print $2}' <<<"$info")
-hh=$(awk '/Height:/ {print $2}' <<<"$info")
+read -r hx hy hw hh < <(geometry "$help")
 [ "$hw" -ge 300 ] && [ "$hh" -ge 300 ] || { echo "FAIL: help window is ${hw}x$hh"; exit 1; }
 # Dark text and pictures on a light page: the window holds both.
 colours=$(convert "$work/screen.png" -crop "${hw}x${hh}+${hx}+${hy}" +repage -colorspace Gray -threshold 50% \

@@ -6,10 +6,8 @@
 source "$(dirname "$0")/e2e_lib.sh"
 
 splash_on_screen() {  # what
-  local info ix iy diff
-  info=$(xwininfo -id "$intro")
-  ix=$(awk '/Absolute upper-left X/ {print $4}' <<<"$info")
-  iy=$(awk '/Absolute upper-left Y/ {print $4}' <<<"$info")
+  local ix iy diff
+  read -r ix iy _ _ < <(geometry "$intro")
   shot
   xwd -id "$intro" -silent | convert xwd:- "$work/intro.png"
   convert "$work/screen.png" -crop "381x232+$ix+$iy" +repage "$work/intro_on_screen.png"

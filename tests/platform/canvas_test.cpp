@@ -81,18 +81,6 @@ INSTANTIATE_TEST_SUITE_P(
                     f.canvas.FrameRect({1, 0, 5, 4});
                 },
                 ".####.\n.#..#.\n.#..#.\n.####.\n......\n"},
-        ArtCase{"LineRunsFromItsStartAndStopsShortOfItsEnd", 12, 1,
-                [](Fixture& f) {
-                    f.canvas.MoveTo(10, 0);
-                    f.canvas.LineTo(0, 0);
-                },
-                ".##########.\n"},
-        ArtCase{"EllipseOutline", 9, 7,
-                [](Fixture& f) {
-                    f.state.brush.style = TBrushStyle::bsClear;
-                    f.canvas.Ellipse(0, 0, 9, 7);
-                },
-                "..#####..\n.#.....#.\n#.......#\n#.......#\n#.......#\n.#.....#.\n..#####..\n"},
         ArtCase{"EllipseFilledWithTheBrush", 9, 7,
                 [](Fixture& f) {
                     f.state.brush.color = clBlack;

@@ -43,21 +43,12 @@ TEST(Edit, ReportsEverySetEvenToTheSameText) {
 }
 
 TEST(Numeric, AtolTakesTheLeadingNumber) {
+    // clang-format off
     const std::pair<const char*, int> cases[] = {
-        {"", 0},
-        {"abc", 0},
-        {"  42", 42},
-        {"\t-5", -5},
-        {"+7x", 7},
-        {"12abc", 12},
-        {"1 2", 1},
-        {"- 3", 0},
-        {"007", 7},
-        {"2147483647", INT_MAX},
-        {"99999999999999999999", INT_MAX},
-        {"-99999999999999999999", INT_MIN},
-        {"-2147483648", INT_MIN},
-    };
+        {"", 0}, {"abc", 0}, {"  42", 42}, {"\t-5", -5}, {"+7x", 7}, {"12abc", 12}, {"1 2", 1}, {"- 3", 0},
+        {"007", 7}, {"2147483647", INT_MAX}, {"99999999999999999999", INT_MAX},
+        {"-99999999999999999999", INT_MIN}, {"-2147483648", INT_MIN}};
+    // clang-format on
     for (auto [text, value] : cases) EXPECT_EQ(atol(text), value) << '"' << text << '"';
     EXPECT_EQ(itoa(-17), "-17");
     EXPECT_EQ(itoa(255), "255");
