@@ -146,6 +146,8 @@ TEST_F(WindowTest, MenuShortcutsWinOverTheFocusedEditBox) {
     QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);  // Select > All, not the box's text
     EXPECT_EQ(runs, before + 2);
     EXPECT_FALSE(edit->hasSelectedText());
+    EXPECT_TRUE(form.state.SelectionActive);
+    EXPECT_EQ(form.state.SelectionRect, (SelectionCorners{0, 0, 63, 63}));
     QTest::keyClick(edit, Qt::Key_Tab);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_G, Qt::ControlModifier);
     EXPECT_EQ(QApplication::focusWidget(), widget("trbR"));
