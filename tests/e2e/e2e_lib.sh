@@ -12,12 +12,25 @@ cleanup() {
 trap cleanup EXIT
 
 start_x() {  # [--no-wm]
-  # The server picks a free display itself, so window tests running side by side never share one.
-  local number; number=$(mktemp -p "$work")
-  Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$number" >/dev/null 2>&1 & pids+=($!)
-  for _ in $(seq 100); do [ -s "$number" ] && break; sleep 0.1; done
-  export DISPLAY=:$(head -n 1 "$number")
-  for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+  # A free display picked at random, so window tests can run side by side; ours must be alive and
+  # answering. No reset: the server would otherwise restart when our probe disconnects, and refuse a
+  # client that connects in the middle of it.
+  local n xvfb
+  for _ in $(seq 20); do
+    n=$((100 + RANDOM % 900))
+    { [ -e /tmp/.X$n-lock ] || [ -e /tmp/.X11-unix/X$n ]; } && continue
+    Xvfb :$n -screen 0 1280x800x24 -nolisten tcp -noreset >/dev/null 2>&1 &
+    xvfb=$!
+    export DISPLAY=:$n
+    for _ in $(seq 100); do
+      xdpyinfo >/dev/null 2>&1 && break
+      kill -0 "$xvfb" 2>/dev/null || break
+      sleep 0.1
+    done
+    if kill -0 "$xvfb" 2>/dev/null && xdpyinfo >/dev/null 2>&1; then pids+=("$xvfb"); break; fi
+    kill "$xvfb" 2>/dev/null || true
+    wait "$xvfb" 2>/dev/null || true
+  done
   if [ "${1:-}" != --no-wm ]; then
     openbox >/dev/null 2>&1 & pids+=($!)
     sleep 0.5
@@ -42,9 +55,9 @@ geometry() {  # window id -> "x y width height", x and y on the screen
 # Starts the editor and finds its main window; sets app_pid, main, intro, X, Y, WIDTH, HEIGHT and the
 # client area's top-left corner (cx, cy): the bottom 353 rows of the window, below its menu bar.
 start_editor() {  # APP [ARGS...]
-  "$@" >/dev/null 2>&1 & pids+=($!)
+  "$@" >>"$work/app.log" 2>&1 & pids+=($!)
   app_pid=$!
-  main=$(visible_window '^Corvanth Logo Editor$') || { echo "FAIL: no main window"; exit 1; }
+  main=$(visible_window '^Corvanth Logo Editor$') || { echo "FAIL: no main window on $DISPLAY"; tail -n 40 "$work/app.log"; exit 1; }
   intro=$(visible_window '^frmIntro$') || { echo "FAIL: no intro window at start"; exit 1; }
   sleep 0.5
   read -r X Y WIDTH HEIGHT < <(geometry "$main")
