@@ -7,30 +7,13 @@
 #include <algorithm>
 #include <cerrno>
 
+#include "fileio/file_descriptor.hpp"
+
 namespace corvanth {
-
-namespace {
-
-// Closes the descriptor on every way out.
-class FdGuard {
-  public:
-    explicit FdGuard(int fd) : fd_(fd) {}
-    FdGuard(const FdGuard&) = delete;
-    FdGuard& operator=(const FdGuard&) = delete;
-    ~FdGuard() {
-        if (fd_ >= 0) ::close(fd_);
-    }
-    int get() const { return fd_; }
-
-  private:
-    int fd_;
-};
-
-}  // namespace
 
 std::optional<std::vector<std::uint8_t>> ReadFileBytes(const std::string& path, std::size_t maxBytes) {
     // Non-blocking so that opening a FIFO does not wait for a writer; it is refused just below.
-    FdGuard fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+    Fd fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
     if (fd.get() < 0) return std::nullopt;
     struct stat st {};
     if (::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_size < 0) return std::nullopt;

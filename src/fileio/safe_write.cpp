@@ -10,6 +10,8 @@
 #include <random>
 #include <vector>
 
+#include "fileio/file_descriptor.hpp"
+
 namespace corvanth {
 
 namespace fs = std::filesystem;
@@ -18,27 +20,6 @@ namespace {
 
 // An old file larger than this is not held in memory to be saved over in place.
 constexpr off_t kMostBytesKept = off_t{64} << 20;
-
-// Closes the descriptor on every way out.
-class Fd {
-  public:
-    explicit Fd(int fd) : fd_(fd) {}
-    Fd(const Fd&) = delete;
-    Fd& operator=(const Fd&) = delete;
-    ~Fd() {
-        if (fd_ >= 0) ::close(fd_);
-    }
-    int get() const { return fd_; }
-    // Closes now, for the error a delayed write may report there.
-    bool close() {
-        const int fd = fd_;
-        fd_ = -1;
-        return ::close(fd) == 0;
-    }
-
-  private:
-    int fd_;
-};
 
 // The file the bytes really belong in: a link is followed, so the link itself survives.
 fs::path ResolveTarget(const std::string& path) {

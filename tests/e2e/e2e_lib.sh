@@ -86,6 +86,12 @@ expect() {  # what, client x, y, wanted or !unwanted
   fi
   echo "ok: $1"
 }
+stroke_view() {  # view y, from x, to x: a held drag with a move on every cell, since moves stamp without filling in
+  xdotool mousemove $((cx + 262 + $2)) $((cy + 54 + $1)) mousedown 1
+  for x in $(seq $(($2 + 4)) 4 "$3"); do xdotool mousemove $((cx + 262 + x)) $((cy + 54 + $1)); done
+  xdotool mouseup 1
+  sleep 0.5
+}
 click_client() { xdotool mousemove $((cx + $1)) $((cy + $2)) click 1; sleep 0.2; }
 alive() { kill -0 "$app_pid" || { echo "FAIL: the editor ended"; exit 1; }; }
 keep_screenshot() {

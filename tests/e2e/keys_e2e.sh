@@ -27,10 +27,7 @@ close_intro
 
 xdotool type --delay 50 7  # into the R box, which has the focus
 sleep 0.3
-xdotool mousemove $((cx + 262 + 40)) $((cy + 54 + 40)) mousedown 1
-for x in $(seq 44 4 120); do xdotool mousemove $((cx + 262 + x)) $((cy + 54 + 40)); done
-xdotool mouseup 1
-sleep 0.5
+stroke_view 40 40 120
 shot
 expect "stroke in R 7" $((262 + 80)) $((54 + 40)) "7,0,0"
 expect "primary swatch R 7" $((56 + 25)) $((200 + 12)) "7,0,0"

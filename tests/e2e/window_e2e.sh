@@ -20,10 +20,7 @@ expect "cell inside the grid" $((262 + 1)) $((54 + 1)) "255,255,255"
 
 # The brush is the second button of the palette's top row; then a stroke across the view.
 click_client $((30 + 36)) $((30 + 11))
-xdotool mousemove $((cx + 262 + 40)) $((cy + 54 + 101)) mousedown 1
-for x in $(seq 44 4 200); do xdotool mousemove $((cx + 262 + x)) $((cy + 54 + 101)); done
-xdotool mouseup 1
-sleep 0.5
+stroke_view 101 40 200
 shot
 # A busy machine may merge mouse moves, leaving gaps in the stroke: check where it ends, which the last
 # move always reaches.
