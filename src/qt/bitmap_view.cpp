@@ -57,30 +57,36 @@ BitmapView::BitmapView(TImage& model, QWidget* parent, std::optional<TColor> see
 
 void BitmapView::sync() {
     if (isVisibleTo(parentWidget()) != model_.Visible) setVisible(model_.Visible);
-    // A hidden view converts nothing; the changes wait in the bitmap until it is shown.
+    // A hidden view repaints nothing; the changes wait in the bitmap until it is shown.
     Bitmap& picture = model_.Picture;
     if (!model_.Visible || picture.changes() == shownChanges_) return;
     shownChanges_ = picture.changes();
-    const TRect taken = picture.TakeChanged();
-    TRect changed{std::max(taken.left, 0), std::max(taken.top, 0), std::min(taken.right, picture.width()),
-                  std::min(taken.bottom, picture.height())};
-    if (image_.width() != picture.width() || image_.height() != picture.height()) {
-        image_ = picture.empty() ? QImage()
-                                 : QImage(picture.width(), picture.height(),
-                                          seeThrough_ ? QImage::Format_ARGB32 : QImage::Format_RGB32);
-        changed = {0, 0, picture.width(), picture.height()};
+    TRect changed = picture.TakeChanged();
+    if (picture.width() != shownSize_.width() || picture.height() != shownSize_.height()) {
+        shownSize_ = QSize(picture.width(), picture.height());
+        changed = {0, 0, width(), height()};
     }
-    if (changed.empty()) return;
-    CopyToQImage(picture, changed, image_, seeThrough_);
-    update(changed.left, changed.top, changed.width(), changed.height());
+    if (!changed.empty()) update(changed.left, changed.top, changed.width(), changed.height());
 }
 
+// Painting converts the asked-for part of the model's picture, a band of rows at a time, so the window
+// holds no copy of any picture between paints.
 void BitmapView::paintEvent(QPaintEvent* e) {
-    if (image_.isNull()) return;
+    const Bitmap& picture = model_.Picture;
+    const QRect asked = e->rect() & QRect(0, 0, picture.width(), picture.height());
+    if (asked.isEmpty()) return;
+    constexpr int kBandPixels = 16384;
+    const int bandRows = std::max(1, kBandPixels / asked.width());
+    QImage band(asked.width(), std::min(bandRows, asked.height()),
+                seeThrough_ ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
     QPainter painter(this);
     // On a scaled screen each picture pixel becomes a block of device pixels: never blend them.
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    painter.drawImage(e->rect(), image_, e->rect());
+    for (int top = asked.top(); top <= asked.bottom(); top += band.height()) {
+        const int rows = std::min(band.height(), asked.bottom() + 1 - top);
+        CopyToQImage(picture, {asked.left(), top, asked.right() + 1, top + rows}, band, seeThrough_);
+        painter.drawImage(QPoint(asked.left(), top), band, QRect(0, 0, asked.width(), rows));
+    }
 }
 
 void BitmapView::mousePressEvent(QMouseEvent* e) {

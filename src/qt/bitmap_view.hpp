@@ -1,5 +1,5 @@
 #pragma once
-#include <QImage>
+#include <QSize>
 #include <QMouseEvent>
 #include <QWidget>
 #include <cstdint>
@@ -26,10 +26,9 @@ class BitmapView : public QWidget {
     std::function<void(int, int)> onMove;
     std::function<void()> onClick, onDoubleClick, onLeave;
 
-    // Takes the visibility from the model and converts and repaints only the rectangle of the picture
-    // changed since the last sync.
+    // Takes the visibility from the model and repaints only the rectangle of the picture changed since
+    // the last sync.
     void sync();
-    const QImage& image() const { return image_; }
     TImage& model() const { return model_; }
 
   protected:
@@ -46,7 +45,7 @@ class BitmapView : public QWidget {
     TImage& model_;
     std::optional<TColor> seeThrough_;
     std::uint64_t shownChanges_ = ~std::uint64_t{0};
-    QImage image_;  // the picture as last synced, the only copy the window keeps
+    QSize shownSize_;
     bool clickArmed_ = false;
 };
 

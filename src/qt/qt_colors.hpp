@@ -21,7 +21,8 @@ inline QColor ToQColor(TColor c) {
 
 // A 1:1 copy of the bitmap; pixels of the see-through colour, when one is given, become transparent.
 QImage ToQImage(const Bitmap& bitmap, std::optional<TColor> seeThrough = std::nullopt);
-// Converts one rectangle of the bitmap into an image of the same size made by ToQImage.
+// Converts the rectangle r of the bitmap into the image, whose top-left pixel takes r's top-left one.
+// The image has the format ToQImage gives.
 void CopyToQImage(const Bitmap& bitmap, const TRect& r, QImage& image, std::optional<TColor> seeThrough);
 
 }  // namespace corvanth::qt
