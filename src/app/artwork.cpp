@@ -239,13 +239,23 @@ void MarkActivePlane(TMain& form) {
         RightPanel(form.Image2.bounds.width, form.Image2.bounds.height, form.state.AlphaMode != 0);
 }
 
-void PaintReadout(TMain& form, std::string_view text) {
+void PaintReadout(TMain& form, std::string_view shown, std::string_view text) {
     Bitmap& strip = form.Image4.Picture;
-    if (strip.empty()) strip = Cut(ViewFrame(form.imgMain), form.Image4.bounds);
     // The band between the ruler's ticks and the panel's lower edge; the panel ends before the strip does.
     const int panelWidth = (form.imgMain.bounds.left - kFrameLeft) * 2 + form.imgMain.bounds.width;
-    FillBox(strip, {8, 12, panelWidth - 8, 32}, kFace);
-    CenteredText(strip, panelWidth / 2, 18, text, 0xD8D8D8);
+    const int centre = panelWidth / 2, top = 18;
+    const auto box = [&](std::string_view s) {
+        const int left = centre - TextWidth(s, 1) / 2;
+        return TRect{left, top, left + TextWidth(s, 1), top + kGlyphHeight};
+    };
+    // Only the old and new text's boxes are cleared, so a pointer move repaints a line, not the band.
+    TRect clear = Union(box(shown), box(text));
+    if (strip.empty()) {
+        strip = Cut(ViewFrame(form.imgMain), form.Image4.bounds);
+        clear = {8, 12, panelWidth - 8, 32};
+    }
+    FillBox(strip, clear, kFace);
+    PutText(strip, box(text).left, top, text, 0xD8D8D8);
 }
 
 Bitmap ProgramIcon(int size) {

@@ -14,8 +14,8 @@ inline constexpr TColor kSeeThrough = 0xFF00FF;
 void PaintDecorations(TMain& form);
 // Repaints the right panel with the preview of the plane being edited marked.
 void MarkActivePlane(TMain& form);
-// Writes the readout into the strip below the view (Image4), replacing what it showed before.
-void PaintReadout(TMain& form, std::string_view text);
+// Writes the readout into the strip below the view (Image4), in place of the shown one.
+void PaintReadout(TMain& form, std::string_view shown, std::string_view text);
 // The intro window's picture, 383 by 233.
 Bitmap SplashPicture();
 // The program icon, size by size pixels (best at multiples of 16); kSeeThrough outside its square.

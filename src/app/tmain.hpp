@@ -165,12 +165,11 @@ class TMain {
 
   private:
     void placeComponents();
-    // What the composite preview and the panel artwork were last drawn from.
-    Bitmap composedRgb_, composedAlpha_;
+    // What the composite preview and the panel artwork were last drawn with.
     Backdrop composedBackdrop_ = Backdrop::Checkerboard;
-    std::uint64_t composedRgbChanges_ = 0, composedAlphaChanges_ = 0;
     int markedAlphaMode_ = -1;
     std::string readout_;
+    void setReadout(std::string text);
     void bindHandlers();
     void showChannelControls(bool alpha);
 };

@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <optional>
+#include <utility>
 
 #include "app/artwork.hpp"
 #include "app/tmain.hpp"
@@ -12,29 +13,19 @@
 namespace corvanth {
 
 void TMain::RefreshPreviews() {
-    const Bitmap& rgb = imgRGB.GetCanvas().bitmap();
-    const Bitmap& alpha = imgA.GetCanvas().bitmap();
-    const bool whole = imgComposite.Picture.empty() || composedBackdrop_ != state.CompositeBackdrop;
-    // The write counters say cheaply whether either plane was touched at all since the last compose.
-    const bool touched = rgb.changes() != composedRgbChanges_ || alpha.changes() != composedAlphaChanges_;
-    TRect changed{0, 0, kPlaneSize, kPlaneSize};
-    if (!whole && !touched) {
-        changed = {};
-    } else if (!whole) {
-        const TRect a = ChangedArea(composedRgb_, rgb), b = ChangedArea(composedAlpha_, alpha);
-        changed = a.empty()   ? b
-                  : b.empty() ? a
-                              : TRect{std::min(a.left, b.left), std::min(a.top, b.top),
-                                      std::max(a.right, b.right), std::max(a.bottom, b.bottom)};
-    }
+    Bitmap& rgb = imgRGB.GetCanvas().bitmap();
+    Bitmap& alpha = imgA.GetCanvas().bitmap();
+    // Both planes are always taken, so a whole recompose leaves no stale changes for the next one.
+    TRect changed =
+        Union(rgb.TakeChanged(Bitmap::Watcher::Derived), alpha.TakeChanged(Bitmap::Watcher::Derived));
+    if (imgComposite.Picture.empty() || composedBackdrop_ != state.CompositeBackdrop)
+        changed = {0, 0, kPlaneSize, kPlaneSize};
+    changed = {std::max(changed.left, 0), std::max(changed.top, 0), std::min(changed.right, kPlaneSize),
+               std::min(changed.bottom, kPlaneSize)};
     if (!changed.empty()) {
         Compose(imgComposite.GetCanvas().bitmap(), rgb, alpha, state.CompositeBackdrop, changed);
-        composedRgb_ = rgb;
-        composedAlpha_ = alpha;
         composedBackdrop_ = state.CompositeBackdrop;
     }
-    composedRgbChanges_ = rgb.changes();
-    composedAlphaChanges_ = alpha.changes();
     if (markedAlphaMode_ != state.AlphaMode) {
         MarkActivePlane(*this);
         markedAlphaMode_ = state.AlphaMode;
@@ -65,13 +56,17 @@ void TMain::ShowReadout(int X, int Y) {
         const int x = ViewToPlane(X), y = ViewToPlane(Y);
         drag = DragSize{std::abs(x - from.x) + 1, std::abs(y - from.y) + 1};
     }
-    readout_ = ReadoutText(pixel, rgb, alpha, state.AlphaMode != 0, drag);
-    PaintReadout(*this, readout_);
+    setReadout(ReadoutText(pixel, rgb, alpha, state.AlphaMode != 0, drag));
 }
 
 void TMain::HideReadout() {
-    readout_.clear();
-    PaintReadout(*this, readout_);
+    setReadout({});
+}
+
+void TMain::setReadout(std::string text) {
+    if (text == readout_ && !Image4.Picture.empty()) return;
+    PaintReadout(*this, readout_, text);
+    readout_ = std::move(text);
 }
 
 }  // namespace corvanth

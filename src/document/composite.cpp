@@ -63,16 +63,4 @@ void Compose(Bitmap& preview, const Bitmap& rgb, const Bitmap& alpha, Backdrop b
                     preview.at(ox + x, oy + y) = TilePixel(rgb, alpha, ox + x, oy + y);
 }
 
-TRect ChangedArea(const Bitmap& a, const Bitmap& b) {
-    if (a.width() != b.width() || a.height() != b.height()) return {0, 0, b.width(), b.height()};
-    TRect r{b.width(), b.height(), 0, 0};
-    for (int y = 0; y < b.height(); ++y)
-        for (int x = 0; x < b.width(); ++x)
-            if (a.at(x, y) != b.at(x, y)) {
-                r.left = std::min(r.left, x), r.right = std::max(r.right, x + 1);
-                r.top = std::min(r.top, y), r.bottom = std::max(r.bottom, y + 1);
-            }
-    return r.empty() ? TRect{} : r;
-}
-
 }  // namespace corvanth

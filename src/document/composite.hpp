@@ -23,7 +23,4 @@ TColor BackdropAt(Backdrop backdrop, int x, int y);
 // 2 by 2 block) and repeated 2 by 2.
 void Compose(Bitmap& preview, const Bitmap& rgb, const Bitmap& alpha, Backdrop backdrop, TRect changed);
 
-// The smallest rectangle holding every pixel in which the two bitmaps differ; all of b when the sizes differ.
-TRect ChangedArea(const Bitmap& a, const Bitmap& b);
-
 }  // namespace corvanth

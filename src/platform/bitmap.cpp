@@ -8,7 +8,7 @@ Bitmap::Bitmap(int width, int height, TColor fill)
     : width_(width > 0 && height > 0 ? width : 0),
       height_(width > 0 && height > 0 ? height : 0),
       pixels_(static_cast<std::size_t>(width_) * height_, fill),
-      changed_{0, 0, width_, height_} {}
+      changed_{TRect{0, 0, width_, height_}, TRect{0, 0, width_, height_}} {}
 
 Bitmap& Bitmap::operator=(const Bitmap& other) {
     if (this != &other) *this = Bitmap(other);

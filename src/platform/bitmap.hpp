@@ -1,8 +1,9 @@
 #pragma once
-#include <algorithm>
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <span>
+#include <utility>
 #include <vector>
 
 #include "platform/geometry.hpp"
@@ -11,10 +12,13 @@
 namespace corvanth {
 
 // A block of TColor pixels, row by row from the top. Reads and writes outside it are dropped.
-// Every write goes through a member that counts it and widens the changed rectangle, so whoever shows
-// the bitmap converts only what changed instead of comparing copies.
+// Every write goes through a member that counts it and widens the changed rectangles, so whoever shows
+// the bitmap, or makes another picture from it, redoes only what changed instead of comparing copies.
 class Bitmap {
   public:
+    // Each keeps its own changed rectangle, so one taking it hides nothing from the other.
+    enum class Watcher { Shown, Derived };
+
     Bitmap() = default;
     Bitmap(int width, int height, TColor fill = clBlack);
     Bitmap(const Bitmap&) = default;
@@ -55,12 +59,10 @@ class Bitmap {
 
     // Goes up with every write.
     std::uint64_t changes() const { return changes_; }
-    // The rectangle written since the last TakeChanged (the whole bitmap for a new one), and from
-    // now on nothing.
-    TRect TakeChanged() {
-        const TRect r = changed_;
-        changed_ = {};
-        return r;
+    // The rectangle written since the watcher last took it (the whole bitmap for a new one), and
+    // from now on nothing.
+    TRect TakeChanged(Watcher w = Watcher::Shown) {
+        return std::exchange(changed_[static_cast<std::size_t>(w)], TRect{});
     }
 
     // The pixels only: two bitmaps are equal whatever their history.
@@ -72,16 +74,13 @@ class Bitmap {
     std::size_t index(int x, int y) const { return static_cast<std::size_t>(y) * width_ + x; }
     void widen(const TRect& r) {
         ++changes_;
-        changed_ = changed_.empty()
-                       ? r
-                       : TRect{std::min(changed_.left, r.left), std::min(changed_.top, r.top),
-                               std::max(changed_.right, r.right), std::max(changed_.bottom, r.bottom)};
+        for (TRect& c : changed_) c = Union(c, r);
     }
     int width_ = 0;
     int height_ = 0;
     std::vector<TColor> pixels_;
     std::uint64_t changes_ = 0;
-    TRect changed_;
+    std::array<TRect, 2> changed_;
 };
 
 }  // namespace corvanth

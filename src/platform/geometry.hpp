@@ -24,6 +24,14 @@ struct TRect {
     friend bool operator==(const TRect&, const TRect&) = default;
 };
 
+// The smallest rectangle holding both; an empty one adds nothing.
+constexpr TRect Union(const TRect& a, const TRect& b) {
+    if (a.empty()) return b;
+    if (b.empty()) return a;
+    return {a.left < b.left ? a.left : b.left, a.top < b.top ? a.top : b.top,
+            a.right > b.right ? a.right : b.right, a.bottom > b.bottom ? a.bottom : b.bottom};
+}
+
 // A control's place on its form: Left, Top, Width, Height in client pixels.
 struct Bounds {
     int left = 0;

@@ -176,6 +176,10 @@ TEST(Canvas, StretchByFourMakesBlocksAndWritesOutsideAreDropped) {
     for (int y = 0; y < 8; ++y)
         for (int x = 0; x < 8; ++x) EXPECT_EQ(f.bitmap.at(x, y), src.at(x / 4, y / 4));
     EXPECT_EQ(f.bitmap.TakeChanged(), (TRect{0, 0, 8, 8}));
+    f.canvas.SetPixel(1, 2, kInk);
+    EXPECT_EQ(f.bitmap.TakeChanged(), (TRect{1, 2, 2, 3}));
+    // The other watcher still has every change since it last looked.
+    EXPECT_EQ(f.bitmap.TakeChanged(Bitmap::Watcher::Derived), (TRect{0, 0, 8, 8}));
     const Bitmap before = f.bitmap;
     for (auto [x, y] : {std::pair{-1, 0}, {0, -1}, {8, 0}, {0, 8}}) f.canvas.SetPixel(x, y, kInk);
     f.canvas.FloodFill(0, 0, kInk, TFillStyle::fsSurface);  // no pixel of that colour there

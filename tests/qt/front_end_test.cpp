@@ -26,6 +26,7 @@
 #include "app/components.hpp"
 #include "app/intro_window.hpp"
 #include "app/tmain.hpp"
+#include "document/composite.hpp"
 #include "fileio/picture_fit.hpp"
 #include "qt/bitmap_view.hpp"
 #include "qt/help_window.hpp"
@@ -320,6 +321,10 @@ TEST_F(WindowTest, ViewsShowTheirModelsAfterRandomInput) {
                     ->trigger();
         }
         QApplication::processEvents();
+        Bitmap composite;
+        Compose(composite, form.imgRGB.Picture, form.imgA.Picture, form.state.CompositeBackdrop,
+                {0, 0, 64, 64});
+        ASSERT_EQ(form.imgComposite.Picture, composite) << "composite after step " << step;
         const QImage screen = window.screen()->grabWindow(window.winId()).toImage();
         for (const TImage* image : shown) {
             const QImage model = ToQImage(image->Picture);
