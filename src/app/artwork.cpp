@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <initializer_list>
+#include <span>
 #include <string_view>
 
 #include "app/tmain.hpp"
@@ -73,10 +74,15 @@ constexpr Glyph kFont[] = {
 };
 constexpr int kGlyphWidth = 5, kGlyphHeight = 7, kAdvance = 6;
 
+// Each character's glyph, or none for a space or a character the font lacks.
+constexpr std::array<const Glyph*, 128> kGlyphOf = [] {
+    std::array<const Glyph*, 128> of{};
+    for (const Glyph& g : kFont) of[static_cast<unsigned char>(g.c)] = &g;
+    return of;
+}();
 constexpr const Glyph* FindGlyph(char c) {
-    for (const Glyph& g : kFont)
-        if (g.c == c) return &g;
-    return nullptr;  // a space, or a character the font lacks
+    const auto u = static_cast<unsigned char>(c);
+    return u < kGlyphOf.size() ? kGlyphOf[u] : nullptr;
 }
 static_assert(FindGlyph('A')->rows[3] == 0b11111);
 static_assert(FindGlyph('T')->rows[0] == 0b11111 && FindGlyph('T')->rows[6] == 0b00100);
@@ -124,18 +130,22 @@ void Well(Bitmap& b, TRect r) {
     Bevel(b, r, kShade, kLight);
 }
 
+// One span per row of the whole line, not a box per lit pixel: the readout writes a line on every move.
 void PutText(Bitmap& b, int x, int y, std::string_view s, TColor c, int scale = 1) {
-    for (char ch : s) {
-        if (const Glyph* g = FindGlyph(ch)) {
-            for (int row = 0; row < kGlyphHeight; ++row)
-                for (int col = 0; col < kGlyphWidth; ++col)
-                    if (g->rows[row] >> (kGlyphWidth - 1 - col) & 1)
-                        FillBox(
-                            b,
-                            {x + col * scale, y + row * scale, x + (col + 1) * scale, y + (row + 1) * scale},
-                            c);
+    const int left = std::max(x, 0), right = std::min(x + TextWidth(s, scale), b.width());
+    for (int row = 0; left < right && row < kGlyphHeight * scale; ++row) {
+        if (y + row < 0 || y + row >= b.height()) continue;
+        const std::span<TColor> line = b.row(y + row, left, right);
+        for (std::size_t i = 0; i < s.size(); ++i) {
+            const Glyph* g = FindGlyph(s[i]);
+            const int gx = x + static_cast<int>(i) * kAdvance * scale;
+            for (int col = 0; g && col < kGlyphWidth; ++col) {
+                if (!(g->rows[row / scale] >> (kGlyphWidth - 1 - col) & 1)) continue;
+                const int from = std::max(gx + col * scale, left),
+                          to = std::min(gx + (col + 1) * scale, right);
+                if (from < to) std::fill(line.begin() + (from - left), line.begin() + (to - left), c);
+            }
         }
-        x += kAdvance * scale;
     }
 }
 

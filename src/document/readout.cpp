@@ -1,28 +1,44 @@
 #include "document/readout.hpp"
 
-#include <cstdio>
+#include <charconv>
+#include <string_view>
 
 namespace corvanth {
+
+namespace {
+
+// Small appenders instead of printf: the readout is rebuilt on every pointer move.
+void Put(std::string& out, std::string_view s) {
+    out += s;
+}
+void Put(std::string& out, int n) {
+    char digits[12];
+    out.append(digits, std::to_chars(digits, digits + sizeof digits, n).ptr);
+}
+template <class... Parts>
+void Append(std::string& out, const Parts&... parts) {
+    (Put(out, parts), ...);
+}
+
+std::string Hex(TColor c) {
+    constexpr char kDigits[] = "0123456789ABCDEF";
+    std::string s;
+    for (const int byte : {Red(c), Green(c), Blue(c)}) s += {kDigits[byte >> 4], kDigits[byte & 15]};
+    return s;
+}
+
+}  // namespace
 
 std::string ReadoutText(std::optional<TPoint> pixel, TColor rgb, int alpha, bool alphaMode,
                         std::optional<DragSize> drag) {
     std::string out;
-    char part[64];
     if (pixel) {
-        std::snprintf(part, sizeof part, "%d, %d  ", pixel->x, pixel->y);
-        out += part;
-        if (!alphaMode) {
-            std::snprintf(part, sizeof part, "%d %d %d #%02X%02X%02X  ", Red(rgb), Green(rgb), Blue(rgb),
-                          Red(rgb), Green(rgb), Blue(rgb));
-            out += part;
-        }
-        std::snprintf(part, sizeof part, "A %d  ", alpha);
-        out += part;
+        Append(out, pixel->x, ", ", pixel->y, "  ");
+        if (!alphaMode)
+            Append(out, Red(rgb), " ", Green(rgb), " ", Blue(rgb), " #", std::string_view(Hex(rgb)), "  ");
+        Append(out, "A ", alpha, "  ");
     }
-    if (drag) {
-        std::snprintf(part, sizeof part, "%d X %d  ", drag->width, drag->height);
-        out += part;
-    }
+    if (drag) Append(out, drag->width, " X ", drag->height, "  ");
     if (!out.empty()) out.resize(out.size() - 2);
     return out;
 }

@@ -4,8 +4,10 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <optional>
+#include <vector>
 
 #include "qt/qt_colors.hpp"
 
@@ -69,23 +71,26 @@ void BitmapView::sync() {
     if (!changed.empty()) update(changed.left, changed.top, changed.width(), changed.height());
 }
 
-// Painting converts the asked-for part of the model's picture, a band of rows at a time, so the window
-// holds no copy of any picture between paints.
+// Painting converts the asked-for part of the model's picture a band of rows at a time, through a buffer
+// on the stack: it allocates nothing, and the window holds no copy of any picture between paints.
 void BitmapView::paintEvent(QPaintEvent* e) {
     const Bitmap& picture = model_.Picture;
     const QRect asked = e->rect() & QRect(0, 0, picture.width(), picture.height());
     if (asked.isEmpty()) return;
-    constexpr int kBandPixels = 16384;
-    const int bandRows = std::max(1, kBandPixels / asked.width());
-    QImage band(asked.width(), std::min(bandRows, asked.height()),
+    constexpr int kBandPixels = 4096;
+    std::array<QRgb, kBandPixels> stack;
+    std::vector<QRgb> wide(asked.width() > kBandPixels ? asked.width() : 0);
+    const int rows = std::clamp(kBandPixels / asked.width(), 1, asked.height());
+    QImage band(reinterpret_cast<uchar*>(wide.empty() ? stack.data() : wide.data()), asked.width(), rows,
+                asked.width() * static_cast<int>(sizeof(QRgb)),
                 seeThrough_ ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
     QPainter painter(this);
     // On a scaled screen each picture pixel becomes a block of device pixels: never blend them.
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    for (int top = asked.top(); top <= asked.bottom(); top += band.height()) {
-        const int rows = std::min(band.height(), asked.bottom() + 1 - top);
-        CopyToQImage(picture, {asked.left(), top, asked.right() + 1, top + rows}, band, seeThrough_);
-        painter.drawImage(QPoint(asked.left(), top), band, QRect(0, 0, asked.width(), rows));
+    for (int top = asked.top(); top <= asked.bottom(); top += rows) {
+        const int height = std::min(rows, asked.bottom() + 1 - top);
+        CopyToQImage(picture, {asked.left(), top, asked.right() + 1, top + height}, band, seeThrough_);
+        painter.drawImage(QPoint(asked.left(), top), band, QRect(0, 0, asked.width(), height));
     }
 }
 
