@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # CPU per mouse-move event of a brush drag over the view, beside a bare Qt program that paints a 3 by 3
 # dab and repaints only that rectangle, both built by the same CMake. 2,000 paced motion events with
-# the button held per run, five runs of each taken in turn, under a private Xvfb with a window
-# manager; the CPU is read from /proc/PID/stat. Usage: bench/drag_cpu.sh BUILD_DIR
+# the button held per run, ten runs of each taken in turn, under a private Xvfb with a window manager;
+# the CPU is read from /proc/PID/stat. On a shared machine the speed drifts from minute to minute, so
+# each editor run is set beside the bare run next to it, and the median of those ratios is the figure.
+# Usage: bench/drag_cpu.sh BUILD_DIR [ROUNDS]
 set -euo pipefail
 build=$(realpath "${1:?build directory}")
 source "$(dirname "$0")/../tests/e2e/e2e_lib.sh"
@@ -32,7 +34,7 @@ for i in range(n):
   echo $(((after - before) * 1000000 / ticks / events))
 }
 
-for _ in 1 2 3 4 5; do
+for _ in $(seq "${2:-10}"); do
   start_editor "$build/src/qt/corvanth-logo-editor"
   close_intro
   click_client $((30 + 36)) $((30 + 11))  # the brush
@@ -50,6 +52,9 @@ for _ in 1 2 3 4 5; do
 done
 python3 - "$work/editor" "$work/bare" <<'PY'
 import statistics, sys
-e, b = (statistics.median(int(l) for l in open(p)) for p in sys.argv[1:])
-print(f"CPU per move event: editor {e} us, bare Qt paint {b} us, ratio {e / b:.2f}")
+e, b = ([int(l) for l in open(p)] for p in sys.argv[1:])
+ratios = [x / y for x, y in zip(e, b)]
+print(f"CPU per move event: editor {statistics.median(e)} us, bare Qt paint {statistics.median(b)} us; "
+      f"ratio of neighbouring runs: median {statistics.median(ratios):.2f} "
+      f"(from {min(ratios):.2f} to {max(ratios):.2f})")
 PY
