@@ -13,8 +13,8 @@ int main(int argc, char** argv) {
     using namespace corvanth;
     // Our repaints are a few small cells per event. Through shared memory, Qt waits for the X server
     // whenever a repaint touches what it handed over last time, which the pointer readout does on every
-    // move; plain image requests never wait. A user's own setting is kept.
-    if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM")) qputenv("QT_XCB_NO_MITSHM", "1");
+    // move; plain image requests never wait.
+    qputenv("QT_XCB_NO_MITSHM", "1");
     QApplication app(argc, argv);
     qt::SetUpApplication(app);
     qt::QtPlatform platform;
