@@ -12,7 +12,7 @@ QImage ToQImage(const Bitmap& bitmap, std::optional<TColor> seeThrough) {
 }
 
 void CopyToQImage(const Bitmap& bitmap, const TRect& r, QImage& image, std::optional<TColor> seeThrough) {
-    const std::size_t width = static_cast<std::size_t>(r.width());
+    const auto width = static_cast<std::size_t>(r.width());
     for (int y = r.top; y < r.bottom; ++y) {
         const TColor* from = bitmap.pixels().data() + static_cast<std::size_t>(y) * bitmap.width() + r.left;
         auto* to = reinterpret_cast<QRgb*>(image.scanLine(y - r.top));
