@@ -228,9 +228,11 @@ Bitmap ViewFrame(const TImage& view) {
 Bitmap Cut(const Bitmap& from, const Bounds& place) {
     Bitmap b(place.width, place.height, kSeeThrough);
     const int ox = place.left - kFrameLeft, oy = place.top - kFrameTop;
-    for (int y = 0; y < place.height; ++y)
-        for (int x = 0; x < place.width; ++x)
-            if (from.contains(ox + x, oy + y)) b.at(x, y) = from.at(ox + x, oy + y);
+    const int left = std::max(0, -ox), right = std::min(place.width, from.width() - ox);
+    for (int y = std::max(0, -oy); left < right && y < std::min(place.height, from.height() - oy); ++y) {
+        const auto start = static_cast<std::size_t>(oy + y) * from.width() + ox + left;
+        std::ranges::copy(from.pixels().subspan(start, right - left), b.row(y, left, right).begin());
+    }
     return b;
 }
 
@@ -306,9 +308,10 @@ Bitmap SplashPicture() {
     constexpr int kShownW = 381, kShownH = 232;  // the window shows one column pair and one row less
     Bitmap b(383, 233, 0x121212);
     // A faint diagonal weave behind everything.
-    for (int y = 0; y < b.height(); ++y)
-        for (int x = 0; x < b.width(); ++x)
-            if ((x + y) % 6 == 0) b.at(x, y) = 0x161616;
+    for (int y = 0; y < b.height(); ++y) {
+        const std::span<TColor> row = b.row(y, 0, b.width());
+        for (int x = (6 - y % 6) % 6; x < b.width(); x += 6) row[x] = 0x161616;
+    }
     Bevel(b, {0, 0, kShownW, kShownH}, kAccent, kAccentDark);
     Bevel(b, {1, 1, kShownW - 1, kShownH - 1}, kLight, kShade);
 
