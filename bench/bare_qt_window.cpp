@@ -9,10 +9,8 @@ int main(int argc, char** argv) {
     QWidget window;
     window.setWindowTitle("Bare Qt window");
     window.resize(700, 375);
-    QLabel* label = nullptr;
-    if (app.arguments().contains("--text")) label = new QLabel("Corvanth Logo Editor", &window);
+    if (app.arguments().contains("--text"))
+        new QLabel("Corvanth Logo Editor", &window);  // the window owns it
     window.show();
-    const int result = app.exec();
-    delete label;
-    return result;
+    return app.exec();
 }

@@ -34,8 +34,7 @@ std::string ReadoutText(std::optional<TPoint> pixel, TColor rgb, int alpha, bool
     std::string out;
     if (pixel) {
         Append(out, pixel->x, ", ", pixel->y, "  ");
-        if (!alphaMode)
-            Append(out, Red(rgb), " ", Green(rgb), " ", Blue(rgb), " #", std::string_view(Hex(rgb)), "  ");
+        if (!alphaMode) Append(out, Red(rgb), " ", Green(rgb), " ", Blue(rgb), " #", Hex(rgb), "  ");
         Append(out, "A ", alpha, "  ");
     }
     if (drag) Append(out, drag->width, " X ", drag->height, "  ");
