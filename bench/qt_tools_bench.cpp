@@ -2,7 +2,7 @@
 #include <benchmark/benchmark.h>
 
 #include "app/tmain.hpp"
-#include "qt/bitmap_view.hpp"
+#include "qt/image_surface.hpp"
 #include "qt/main_window.hpp"
 #include "qt/qt_platform.hpp"
 
@@ -15,7 +15,7 @@ struct Dragging {
     qt::QtPlatform platform;
     TMain form{platform};
     qt::MainWindow window{form};
-    qt::BitmapView* view = window.view(form.imgMain);
+    QRect view = window.view(form.imgMain)->geometry();
     Dragging(int tool, bool selectAll) {
         form.chkFilled.Checked = true;
         if (selectAll) form.Selectall1Click();
@@ -27,7 +27,7 @@ struct Dragging {
     void Move(int i) {
         const int at = i % 2 ? 255 : 128;
         window.run([this, at] { form.imgMainMouseMove(at, at); });
-        view->repaint();
+        window.surface()->repaint(view);
     }
 };
 
@@ -61,7 +61,7 @@ void BM_WindowTextKeyRelease(benchmark::State& st) {
     for (auto _ : st) {
         d.form.edtText.SetTextBuf(i++ % 2 ? "Corvanth logo" : "Corvanth log");
         d.window.run([&d] { d.form.edtTextKeyUp('O'); });
-        d.view->repaint();
+        d.window.surface()->repaint(d.view);
     }
 }
 BENCHMARK(BM_WindowTextKeyRelease)->Unit(benchmark::kMicrosecond);

@@ -16,7 +16,7 @@
 #include <fstream>
 
 #include "app/tmain.hpp"
-#include "qt/bitmap_view.hpp"
+#include "qt/image_surface.hpp"
 #include "qt/main_window.hpp"
 #include "qt/qt_platform.hpp"
 #include "qt/window_setup.hpp"
@@ -35,9 +35,10 @@ void BM_ConstructToFirstFrame(benchmark::State& state) {
 }
 BENCHMARK(BM_ConstructToFirstFrame)->Unit(benchmark::kMillisecond);
 
-// Moves with the left button held, along a row of cells, so that each event paints fresh pixels.
-void Move(QWidget& w, int i) {
-    const QPointF p(2 + (i * 4) % 248, 2 + ((i / 62) * 4) % 248);
+// Moves with the left button held, along a row of cells, so that each event paints fresh pixels. origin
+// is the view's place in the widget.
+void Move(QWidget& w, int i, QPointF origin = {}) {
+    const QPointF p = origin + QPointF(2 + (i * 4) % 248, 2 + ((i / 62) * 4) % 248);
     QMouseEvent e(QEvent::MouseMove, p, w.mapToGlobal(p), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(&w, &e);
     QApplication::processEvents();  // the repaint
@@ -56,10 +57,11 @@ struct ShownWindow {
 void BM_BrushMove(benchmark::State& state) {
     ShownWindow w;
     w.form.state.CurrentTool = Brush;
-    QWidget& view = *w.window.view(w.form.imgMain);
-    QTest::mousePress(&view, Qt::LeftButton, {}, {2, 2});
+    QWidget& surface = *w.window.surface();
+    const QPoint origin = w.window.view(w.form.imgMain)->geometry().topLeft();
+    QTest::mousePress(&surface, Qt::LeftButton, {}, origin + QPoint(2, 2));
     int i = 0;
-    for (auto _ : state) Move(view, ++i);
+    for (auto _ : state) Move(surface, ++i, origin);
 }
 BENCHMARK(BM_BrushMove)->Unit(benchmark::kMicrosecond);
 

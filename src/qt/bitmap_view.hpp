@@ -1,7 +1,7 @@
 #pragma once
+#include <QPainter>
+#include <QRect>
 #include <QSize>
-#include <QMouseEvent>
-#include <QWidget>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -11,42 +11,43 @@
 
 namespace corvanth::qt {
 
-// The pointer in widget pixels to the fraction. On a scaled screen (1.5, 2) Qt rounds the widget
-// position of a mouse event, which puts the last device pixel of a view cell into the next cell; the
-// position in the window (scene) keeps the fraction. origin is the widget's top-left in the window.
-QPointF ExactPosition(QPointF local, QPointF scene, QPoint origin);
-
-// Shows an image control's picture 1:1 and passes its mouse events on in widget pixels.
-class BitmapView : public QWidget {
-    Q_OBJECT
+// One image control of a form: where its picture shows on the form's surface, and the handlers its mouse
+// events run, in the control's own pixels. It is no widget of its own: the surface it sits on paints it
+// and hands it the mouse, the way a form paints its graphic controls.
+class BitmapView {
   public:
-    BitmapView(TImage& model, QWidget* parent, std::optional<TColor> seeThrough = std::nullopt);
+    BitmapView(TImage& model, std::optional<TColor> seeThrough);
 
     std::function<void(TMouseButton, int, int)> onPress, onRelease;
     std::function<void(int, int)> onMove;
     std::function<void()> onClick, onDoubleClick, onLeave;
+    // Moves with no button down reach onMove too.
+    bool tracksHover = false;
 
-    // Takes the visibility from the model and repaints only the rectangle of the picture changed since
-    // the last sync.
-    void sync();
     TImage& model() const { return model_; }
+    // The control's place on the surface.
+    QRect geometry() const { return geometry_; }
+    bool shown() const { return shown_; }
+    // Artwork lets the mouse through to what lies below it.
+    bool takesMouse() const { return shown_ && !seeThrough_; }
+    // Whether the picture hides everything below it in r.
+    bool covers(const QRect& r) const;
 
-  protected:
-    void paintEvent(QPaintEvent* e) override;
-    void mousePressEvent(QMouseEvent* e) override;
-    void mouseMoveEvent(QMouseEvent* e) override;
-    void mouseReleaseEvent(QMouseEvent* e) override;
-    void mouseDoubleClickEvent(QMouseEvent* e) override;
-    void leaveEvent(QEvent* e) override;
+    // Takes the visibility from the model; returns the part of the surface to repaint for what changed
+    // since the last call. A hidden control's changes wait in its bitmap until it is shown.
+    QRect takeChanges();
+    // Paints the part of the surface given, which lies inside the control.
+    void paint(QPainter& painter, const QRect& part) const;
 
   private:
-    QPoint pixelAt(const QMouseEvent& e) const;
+    QRect pictureRect() const;
 
     TImage& model_;
     std::optional<TColor> seeThrough_;
+    QRect geometry_;
+    bool shown_ = false;
     std::uint64_t shownChanges_ = ~std::uint64_t{0};
     QSize shownSize_;
-    bool clickArmed_ = false;
 };
 
 }  // namespace corvanth::qt

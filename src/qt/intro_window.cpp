@@ -1,7 +1,7 @@
 #include "qt/intro_window.hpp"
 
 #include "app/artwork.hpp"
-#include "qt/bitmap_view.hpp"
+#include "qt/image_surface.hpp"
 #include "qt/window_setup.hpp"
 
 namespace corvanth::qt {
@@ -14,8 +14,9 @@ IntroWindow::IntroWindow(TfrmIntro& model)
     setAttribute(Qt::WA_QuitOnClose, false);
     setFixedSize(model.client.width, model.client.height);
     if (model.Image1.Picture.empty()) model.Image1.Picture = SplashPicture();
-    image_ = new BitmapView(model.Image1, this);
-    image_->onClick = [this] {
+    surface_ = new ImageSurface(this);
+    surface_->setGeometry(rect());
+    surface_->add(model.Image1).onClick = [this] {
         model_.FormClick();
         sync();
     };
@@ -24,7 +25,7 @@ IntroWindow::IntroWindow(TfrmIntro& model)
 }
 
 void IntroWindow::sync() {
-    image_->sync();
+    surface_->sync();
     if (isVisible() != model_.Visible) setVisible(model_.Visible);
 }
 

@@ -7,7 +7,7 @@
 
 namespace corvanth::qt {
 
-class BitmapView;
+class ImageSurface;
 
 // One borderless splash window on top of the others, bound to its model window.
 class IntroWindow : public QWidget {
@@ -19,7 +19,7 @@ class IntroWindow : public QWidget {
 
   private:
     TfrmIntro& model_;
-    BitmapView* image_;
+    ImageSurface* surface_;
 };
 
 // A Qt window for every model intro window, made when the model window appears.

@@ -15,8 +15,8 @@
 
 #include "app/artwork.hpp"
 #include "app/components.hpp"
-#include "qt/bitmap_view.hpp"
 #include "qt/control_bindings.hpp"
+#include "qt/image_surface.hpp"
 #include "qt/window_setup.hpp"
 
 namespace corvanth::qt {
@@ -47,14 +47,15 @@ MainWindow::MainWindow(TMain& form)
                                Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                                Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       form_(form),
-      client_(new QWidget(this)) {
+      client_(new QWidget(this)),
+      surface_(new ImageSurface(client_)) {
     setObjectName("Main");
     setWindowTitle("Corvanth Logo Editor");
     setFont(WindowFont());
     client_->setObjectName("client");
     client_->setFixedSize(kClientWidth, kClientHeight);
-    client_->setAutoFillBackground(true);
     PaintWhiteOnBlack(*client_);
+    surface_->setGeometry(0, 0, kClientWidth, kClientHeight);
     setCentralWidget(client_);
 
     menu_ = std::make_unique<MenuBinding>(*menuBar(), *this, form_, [this](void (TMain::*handler)()) {
@@ -82,10 +83,9 @@ void MainWindow::buildComponents() {
         switch (entry.kind) {
             case ComponentKind::Artwork:
             case ComponentKind::Image:
-                views_.push_back(new BitmapView(
-                    ComponentOf<TImage>(form_, entry), client_,
-                    entry.kind == ComponentKind::Artwork ? std::optional{kSeeThrough} : std::nullopt));
-                widget = views_.back();
+                surface_->add(ComponentOf<TImage>(form_, entry), entry.kind == ComponentKind::Artwork
+                                                                     ? std::optional{kSeeThrough}
+                                                                     : std::nullopt);
                 break;
             case ComponentKind::Label:
                 labels_.push_back(new LabelBinding(ComponentOf<TLabel>(form_, entry), client_));
@@ -137,7 +137,7 @@ void MainWindow::bindMouse() {
     colors->onDoubleClick = [this] { run([&] { form_.imgColorsDblClick(); }); };
 
     BitmapView* main = view(form_.imgMain);
-    main->setMouseTracking(true);  // hovering redraws the selection frame
+    main->tracksHover = true;  // hovering redraws the selection frame
     // Each event also brings the readout below the view up to date with the pixel under the pointer.
     main->onPress = [this](TMouseButton b, int x, int y) {
         run([&] {
@@ -196,9 +196,7 @@ void MainWindow::dropEvent(QDropEvent* e) {
 }
 
 BitmapView* MainWindow::view(const TImage& image) const {
-    for (BitmapView* v : views_)
-        if (&v->model() == &image) return v;
-    return nullptr;
+    return surface_->view(image);
 }
 
 void MainWindow::run(const std::function<void()>& handler) {
@@ -214,7 +212,7 @@ void MainWindow::run(const std::function<void()>& handler) {
 }
 
 void MainWindow::syncAll() {
-    for (BitmapView* v : views_) v->sync();
+    surface_->sync();
     for (auto* b : trackBars_) b->sync();
     for (auto* e : edits_) e->sync();
     for (auto* l : labels_) l->sync();

@@ -11,6 +11,7 @@
 namespace corvanth::qt {
 
 class BitmapView;
+class ImageSurface;
 class TrackBarBinding;
 class EditBinding;
 class LabelBinding;
@@ -33,6 +34,8 @@ class MainWindow : public QMainWindow {
 
     TMain& form() const { return form_; }
     QWidget* client() const { return client_; }
+    // Below the windowed controls: the form's colour and its image controls.
+    ImageSurface* surface() const { return surface_; }
     BitmapView* view(const TImage& image) const;
     QAction* menuAction(std::string_view name) const { return menu_->action(name); }
 
@@ -43,7 +46,8 @@ class MainWindow : public QMainWindow {
     void dropEvent(QDropEvent* e) override;
 
   private:
-    // One widget per row of the component table, in its order.
+    // One control per row of the component table, in its order: the images on the surface, the rest as
+    // widgets above it.
     void buildComponents();
     QWidget* widgetOf(const TControl& control) const;
     void bindMouse();
@@ -51,8 +55,8 @@ class MainWindow : public QMainWindow {
 
     TMain& form_;
     QWidget* client_;
-    std::vector<QWidget*> widgets_;  // by row of the component table
-    std::vector<BitmapView*> views_;
+    ImageSurface* surface_;
+    std::vector<QWidget*> widgets_;  // by row of the component table; none for an image
     std::vector<TrackBarBinding*> trackBars_;
     std::vector<EditBinding*> edits_;
     std::vector<LabelBinding*> labels_;

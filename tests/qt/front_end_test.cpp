@@ -28,8 +28,8 @@
 #include "app/tmain.hpp"
 #include "document/composite.hpp"
 #include "fileio/picture_fit.hpp"
-#include "qt/bitmap_view.hpp"
 #include "qt/help_window.hpp"
+#include "qt/image_surface.hpp"
 #include "qt/intro_window.hpp"
 #include "qt/main_window.hpp"
 #include "qt/picture_reader.hpp"
@@ -58,9 +58,15 @@ struct WindowTest : ::testing::Test {
     W* widget(const char* name) const {
         return window.client()->findChild<W*>(name);
     }
-    QRgb viewPixel(const TImage& image, QPoint p) const {
-        return window.view(image)->grab().toImage().pixel(p);
+    // A point of an image control, on the surface the mouse lands on.
+    QPoint at(const TImage& image, QPoint p) const { return window.view(image)->geometry().topLeft() + p; }
+    void click(const TImage& image, QPoint p) const {
+        QTest::mouseClick(window.surface(), Qt::LeftButton, {}, at(image, p));
     }
+    QImage shown(const TImage& image) const {
+        return window.surface()->grab(window.view(image)->geometry()).toImage();
+    }
+    QRgb viewPixel(const TImage& image, QPoint p) const { return shown(image).pixel(p); }
 };
 
 TEST_F(WindowTest, ClientAreaIsFixedBlackAndBelowTheMenuBar) {
@@ -100,16 +106,25 @@ TEST_F(WindowTest, MenuBarHoldsEveryItemInOrder) {
         }));
 }
 
-TEST_F(WindowTest, EveryComponentStandsAtItsPlaceAboveTheArtwork) {
+// Images lie on the surface in the table's order, every other control as a widget above it.
+TEST_F(WindowTest, EveryComponentStandsAtItsPlaceAboveTheImages) {
     for (const ComponentEntry& entry : kComponents) {
         const TControl* c = &ComponentOf(form, entry);
+        const Bounds& b = c->bounds;
+        const QRect place(b.left, b.top, b.width, b.height);
+        if (entry.kind == ComponentKind::Image || entry.kind == ComponentKind::Artwork) {
+            const BitmapView* v = window.view(ComponentOf<TImage>(form, entry));
+            ASSERT_NE(v, nullptr) << c->Name;
+            EXPECT_EQ(v->geometry(), place) << c->Name;
+            EXPECT_EQ(v->shown(), c->Visible) << c->Name;
+            continue;
+        }
         QWidget* w = widget(c->Name.c_str());
         ASSERT_NE(w, nullptr) << c->Name;
-        const Bounds& b = c->bounds;
-        EXPECT_EQ(w->geometry(), QRect(b.left, b.top, b.width, b.height)) << c->Name;
+        EXPECT_EQ(w->geometry(), place) << c->Name;
         EXPECT_EQ(w->isVisible(), c->Visible) << c->Name;
-        // The six decorations lie at the bottom of the stacking order, below every working control.
-        EXPECT_EQ(window.client()->children().indexOf(w) < 6, c->Name.starts_with("Image")) << c->Name;
+        EXPECT_GT(window.client()->children().indexOf(w),
+                  window.client()->children().indexOf(window.surface()));
     }
 }
 
@@ -123,7 +138,7 @@ TEST_F(WindowTest, CtrlBRunsNothingAndCtrlGTogglesTheGrid) {
     EXPECT_TRUE(grid->isChecked());
     EXPECT_EQ(viewPixel(form.imgMain, {3, 0}), kBlack);
     EXPECT_EQ(viewPixel(form.imgMain, {2, 2}), kWhite);
-    EXPECT_EQ(window.view(form.imgMain)->grab().toImage().pixel(3, 10), kBlack);  // and on screen
+    EXPECT_EQ(shown(form.imgMain).pixel(3, 10), kBlack);  // and on screen
     QTest::keyClick(&window, Qt::Key_G, Qt::ControlModifier);
     EXPECT_FALSE(grid->isChecked());
     EXPECT_EQ(viewPixel(form.imgMain, {3, 0}), kWhite);
@@ -138,7 +153,7 @@ TEST_F(WindowTest, MenuShortcutsWinOverTheFocusedEditBox) {
                            Qt::Key_9, Qt::Key_Left, Qt::Key_3})
         QTest::keyClick(edit, key);
     EXPECT_EQ(form.edtB.Text(), "39");
-    QTest::mouseClick(window.view(form.imgMain), Qt::LeftButton, {}, QPoint(10, 10));  // leaves the focus
+    click(form.imgMain, {10, 10});  // leaves the focus
     ASSERT_EQ(form.imgRGB.Picture.GetPixel(2, 2), RGB(0, 0, 39));
     const int before = runs;
     QTest::keyClick(edit, Qt::Key_Z, Qt::ControlModifier);
@@ -197,12 +212,12 @@ TEST_F(WindowTest, TypingAndSlidingKeepBoxSliderAndColourTogether) {
 }
 
 TEST_F(WindowTest, DoubleClickOnTheSecondarySwatch) {
-    BitmapView* panel = window.view(form.imgColors);
+    const QPoint p = at(form.imgColors, {60, 10});
     platform.colorAnswers.push_back(RGB(10, 20, 30));
     // What the widget receives of a double click: press, release, double click, release.
-    QTest::mouseClick(panel, Qt::LeftButton, {}, QPoint(60, 10));
-    QTest::mouseDClick(panel, Qt::LeftButton, {}, QPoint(60, 10));
-    QTest::mouseRelease(panel, Qt::LeftButton, {}, QPoint(60, 10));
+    QTest::mouseClick(window.surface(), Qt::LeftButton, {}, p);
+    QTest::mouseDClick(window.surface(), Qt::LeftButton, {}, p);
+    QTest::mouseRelease(window.surface(), Qt::LeftButton, {}, p);
     // One dialog, and the first press chose the secondary swatch before it opened for it.
     EXPECT_EQ(platform.colorDialogStarts, std::vector<TColor>{clBlack});
     EXPECT_EQ(form.state.SecondaryRGB, RGB(10, 20, 30));
@@ -239,8 +254,8 @@ TEST_F(WindowTest, MenuItemsReachTheirHandlers) {
 // plane keeps the text as it stood, the colours stay as they were.
 TEST_F(WindowTest, TypedTextLandsInThePlane) {
     form.state.SecondaryRGB = RGB(0, 0, 255);
-    QTest::mouseClick(window.view(form.imgToolbar), Qt::LeftButton, {}, {130, 10});
-    QTest::mouseClick(window.view(form.imgMain), Qt::LeftButton, {}, {21, 161});  // Text at (5, 40)
+    click(form.imgToolbar, {130, 10});
+    click(form.imgMain, {21, 161});  // Text at (5, 40)
     auto* edit = widget<QLineEdit>("edtText");
     ASSERT_TRUE(edit->isVisible());
     QTest::mouseClick(edit, Qt::LeftButton);
@@ -262,19 +277,23 @@ TEST_F(WindowTest, TypedTextLandsInThePlane) {
 // On a screen scaled by s, device pixel d of the view is at view position d / s; Qt hands the widget that
 // position rounded, the window position exact. The first and the last device pixel of a cell belong to it.
 TEST_F(WindowTest, EveryDevicePixelOfACellLandsInThatCell) {
-    BitmapView* view = window.view(form.imgMain);
-    const QPointF origin = view->mapTo(&window, QPoint(0, 0));
+    ImageSurface* surface = window.surface();
+    const QPointF origin = surface->mapTo(&window, QPoint(0, 0));
+    const QPointF view = window.view(form.imgMain)->geometry().topLeft();
     QPoint got;
-    view->onPress = [&got](TMouseButton, int x, int y) { got = {x / 4, y / 4}; };
+    window.view(form.imgMain)->onPress = [&got](TMouseButton, int x, int y) { got = {x / 4, y / 4}; };
     for (const double s : {1.0, 1.5, 2.0}) {
         for (const int cell : {0, 5, 63}) {
             const int first = static_cast<int>(std::ceil(4 * cell * s));
             const int last = static_cast<int>(std::ceil(4 * (cell + 1) * s)) - 1;
             for (const int d : {first, last}) {
-                const QPointF exact(d / s, d / s);
+                const QPointF exact = view + QPointF(d / s, d / s);
                 QMouseEvent press(QEvent::MouseButtonPress, QPointF(exact.toPoint()), origin + exact,
-                                  view->mapToGlobal(exact.toPoint()), Qt::LeftButton, Qt::LeftButton, {});
-                QApplication::sendEvent(view, &press);
+                                  surface->mapToGlobal(exact.toPoint()), Qt::LeftButton, Qt::LeftButton, {});
+                QApplication::sendEvent(surface, &press);
+                QMouseEvent release(QEvent::MouseButtonRelease, QPointF(exact.toPoint()), origin + exact,
+                                    surface->mapToGlobal(exact.toPoint()), Qt::LeftButton, Qt::NoButton, {});
+                QApplication::sendEvent(surface, &release);
                 EXPECT_EQ(got, QPoint(cell, cell)) << "scale " << s << ", device pixel " << d;
             }
         }
@@ -286,30 +305,31 @@ TEST_F(WindowTest, EveryDevicePixelOfACellLandsInThatCell) {
 TEST_F(WindowTest, ViewsShowTheirModelsAfterRandomInput) {
     std::mt19937 random(11);
     const auto pick = [&](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
-    const TImage* shown[] = {&form.imgToolbar, &form.imgColors, &form.imgMain,
-                             &form.imgRGB,     &form.imgA,      &form.imgComposite};
-    QWidget* main = window.view(form.imgMain);
+    const TImage* working[] = {&form.imgToolbar, &form.imgColors, &form.imgMain,
+                               &form.imgRGB,     &form.imgA,      &form.imgComposite};
+    ImageSurface* surface = window.surface();
+    bool down = false;
     for (int step = 0; step < 300; ++step) {
-        const QPoint p(pick(272) - 8, pick(272) - 8);
+        const QPoint p = at(form.imgMain, {pick(272) - 8, pick(272) - 8});
         switch (pick(9)) {
             case 0:
-                QTest::mousePress(main, Qt::LeftButton, {}, p);
+                if (!std::exchange(down, true)) QTest::mousePress(surface, Qt::LeftButton, {}, p);
                 break;
             case 1:
             case 2:
-                QTest::mouseMove(main, p);
+                QTest::mouseMove(surface, p);
                 break;
             case 3:
-                QTest::mouseRelease(main, Qt::LeftButton, {}, p);
+                if (std::exchange(down, false)) QTest::mouseRelease(surface, Qt::LeftButton, {}, p);
                 break;
             case 4:
-                QTest::mouseClick(window.view(form.imgToolbar), Qt::LeftButton, {}, {pick(144), pick(44)});
+                if (!down) click(form.imgToolbar, {pick(144), pick(44)});
                 break;
             case 5:
-                QTest::mouseClick(window.view(form.imgColors), Qt::LeftButton, {}, {pick(97), pick(32)});
+                if (!down) click(form.imgColors, {pick(97), pick(32)});
                 break;
             case 6:
-                QTest::mouseClick(window.view(pick(2) ? form.imgA : form.imgRGB), Qt::LeftButton, {}, {5, 5});
+                if (!down) click(pick(2) ? form.imgA : form.imgRGB, {5, 5});
                 break;
             case 7:
                 widget<QSlider>("trbBrushSize")->setValue(1 + pick(8));
@@ -326,12 +346,12 @@ TEST_F(WindowTest, ViewsShowTheirModelsAfterRandomInput) {
                 {0, 0, 64, 64});
         ASSERT_EQ(form.imgComposite.Picture, composite) << "composite after step " << step;
         const QImage screen = window.screen()->grabWindow(window.winId()).toImage();
-        for (const TImage* image : shown) {
+        for (const TImage* image : working) {
             const QImage model = ToQImage(image->Picture);
-            BitmapView* view = window.view(*image);
-            ASSERT_EQ(view->grab().toImage().convertToFormat(model.format()), model)
+            ASSERT_EQ(shown(*image).convertToFormat(model.format()), model)
                 << image->Name << " after step " << step;
-            const QRect place(view->mapTo(&window, QPoint(0, 0)), view->size());
+            const QRect place(surface->mapTo(&window, window.view(*image)->geometry().topLeft()),
+                              window.view(*image)->geometry().size());
             ASSERT_EQ(screen.copy(place).convertToFormat(model.format()), model)
                 << image->Name << " on screen";
         }
@@ -488,7 +508,7 @@ TEST(IntroWindowsTest, AClickHidesOnlyTheWindowClicked) {
     IntroWindow& older = *windows.windows()[0];
     EXPECT_EQ(older.size(), QSize(381, 232));
     EXPECT_TRUE(older.windowFlags().testFlags(Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint));
-    QTest::mouseClick(older.findChild<BitmapView*>(), Qt::LeftButton, {}, QPoint(100, 100));
+    QTest::mouseClick(older.findChild<ImageSurface*>(), Qt::LeftButton, {}, QPoint(100, 100));
     EXPECT_FALSE(older.isVisible());
     EXPECT_TRUE(windows.windows()[1]->isVisible());
 }

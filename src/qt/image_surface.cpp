@@ -1,0 +1,153 @@
+#include "qt/image_surface.hpp"
+
+#include <QPaintEvent>
+#include <QPainter>
+#include <cmath>
+
+namespace corvanth::qt {
+
+namespace {
+
+std::optional<TMouseButton> ToMouseButton(Qt::MouseButton b) {
+    switch (b) {
+        case Qt::LeftButton:
+            return TMouseButton::mbLeft;
+        case Qt::RightButton:
+            return TMouseButton::mbRight;
+        case Qt::MiddleButton:
+            return TMouseButton::mbMiddle;
+        default:
+            return std::nullopt;
+    }
+}
+
+// Floor, not truncation: a pointer just left of a control is at -1, not 0.
+int Pixel(qreal v) {
+    return static_cast<int>(std::floor(v));
+}
+
+}  // namespace
+
+QPointF ExactPosition(QPointF local, QPointF scene, QPoint origin) {
+    const QPointF exact = scene - QPointF(origin);
+    const QPointF off = exact - local;
+    // An event made by hand may carry no window position; then the widget position is all there is.
+    return std::abs(off.x()) <= 1 && std::abs(off.y()) <= 1 ? exact : local;
+}
+
+ImageSurface::ImageSurface(QWidget* parent) : QWidget(parent) {
+    setObjectName("surface");
+    setFocusPolicy(Qt::NoFocus);
+    setMouseTracking(true);
+    // Every pixel is painted here; nothing behind the surface needs painting first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+BitmapView& ImageSurface::add(TImage& model, std::optional<TColor> seeThrough) {
+    views_.push_back(std::make_unique<BitmapView>(model, seeThrough));
+    update(views_.back()->takeChanges());
+    return *views_.back();
+}
+
+BitmapView* ImageSurface::view(const TImage& model) const {
+    for (const auto& v : views_)
+        if (&v->model() == &model) return v.get();
+    return nullptr;
+}
+
+void ImageSurface::sync() {
+    for (const auto& v : views_)
+        if (const QRect changed = v->takeChanges(); !changed.isEmpty()) update(changed);
+}
+
+void ImageSurface::paintEvent(QPaintEvent* e) {
+    QPainter painter(this);
+    // On a scaled screen each picture pixel becomes a block of device pixels: never blend them.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    for (const QRect& r : e->region()) {
+        // Painting starts at the top control that hides everything below it in r, if there is one.
+        auto first = views_.size();
+        while (first > 0 && !views_[first - 1]->covers(r)) --first;
+        if (first == 0)
+            painter.fillRect(r, palette().window());
+        else
+            --first;
+        for (auto i = first; i < views_.size(); ++i)
+            if (views_[i]->shown() && views_[i]->geometry().intersects(r))
+                views_[i]->paint(painter, r & views_[i]->geometry());
+    }
+}
+
+QPoint ImageSurface::pixelAt(const QMouseEvent& e) const {
+    const QPointF p = ExactPosition(e.position(), e.scenePosition(), mapTo(window(), QPoint(0, 0)));
+    return {Pixel(p.x()), Pixel(p.y())};
+}
+
+BitmapView* ImageSurface::viewAt(QPoint p) const {
+    for (auto v = views_.rbegin(); v != views_.rend(); ++v)
+        if ((*v)->takesMouse() && (*v)->geometry().contains(p)) return v->get();
+    return nullptr;
+}
+
+// The control the pointer was over hears that it left before anything else happens.
+void ImageSurface::hover(BitmapView* view) {
+    if (view == hovered_) return;
+    BitmapView* left = std::exchange(hovered_, view);
+    if (left && left->onLeave) left->onLeave();
+}
+
+void ImageSurface::mousePressEvent(QMouseEvent* e) {
+    const QPoint p = pixelAt(*e);
+    if ((e->buttons() & ~e->button()) == Qt::NoButton) {
+        hover(viewAt(p));
+        grabbed_ = hovered_;
+        clickArmed_ = e->button() == Qt::LeftButton;
+    }
+    const auto button = ToMouseButton(e->button());
+    if (grabbed_ && button && grabbed_->onPress) {
+        const QPoint at = p - grabbed_->geometry().topLeft();
+        grabbed_->onPress(*button, at.x(), at.y());
+    }
+}
+
+void ImageSurface::mouseMoveEvent(QMouseEvent* e) {
+    const QPoint p = pixelAt(*e);
+    BitmapView* target = grabbed_;
+    if (e->buttons() == Qt::NoButton) {
+        hover(viewAt(p));
+        target = hovered_ && hovered_->tracksHover ? hovered_ : nullptr;
+    }
+    if (target && target->onMove) {
+        const QPoint at = p - target->geometry().topLeft();
+        target->onMove(at.x(), at.y());
+    }
+}
+
+void ImageSurface::mouseReleaseEvent(QMouseEvent* e) {
+    const QPoint p = pixelAt(*e);
+    BitmapView* target = grabbed_;
+    if (e->buttons() == Qt::NoButton) grabbed_ = nullptr;
+    if (target) {
+        const QPoint at = p - target->geometry().topLeft();
+        const auto button = ToMouseButton(e->button());
+        if (button && target->onRelease) target->onRelease(*button, at.x(), at.y());
+        if (e->button() == Qt::LeftButton && std::exchange(clickArmed_, false) &&
+            target->geometry().contains(p) && target->onClick)
+            target->onClick();
+    }
+    if (!grabbed_) hover(viewAt(p));
+}
+
+// Qt replaces the second press of a double click with this event. The double-click handler runs
+// first, then the second press, as the form's own platform delivers them.
+void ImageSurface::mouseDoubleClickEvent(QMouseEvent* e) {
+    BitmapView* view = viewAt(pixelAt(*e));
+    if (e->button() == Qt::LeftButton && view && view->onDoubleClick) view->onDoubleClick();
+    mousePressEvent(e);
+}
+
+void ImageSurface::leaveEvent(QEvent*) {
+    if (!grabbed_) hover(nullptr);
+}
+
+}  // namespace corvanth::qt
