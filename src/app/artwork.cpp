@@ -260,14 +260,27 @@ void PaintReadout(TMain& form, std::string_view shown, std::string_view text) {
         const int left = centre - TextWidth(s, 1) / 2;
         return TRect{left, top, left + TextWidth(s, 1), top + kGlyphHeight};
     };
-    // Only the old and new text's boxes are cleared, so a pointer move repaints a line, not the band.
-    TRect clear = Union(box(shown), box(text));
     if (strip.empty()) {
         strip = Cut(ViewFrame(form.imgMain), form.Image4.bounds);
-        clear = {8, 12, panelWidth - 8, 32};
+        FillBox(strip, {8, 12, panelWidth - 8, 32}, kFace);
+        shown = {};
     }
-    FillBox(strip, clear, kFace);
-    PutText(strip, box(text).left, top, text, 0xD8D8D8);
+    // Every character takes the same width, so a text as long as the shown one stands in the same cells:
+    // only the cells from the first to the last that differ are drawn again. Otherwise only the old and
+    // new text's boxes are cleared. A pointer move repaints a few characters, not the band.
+    std::size_t first = 0, last = text.size();
+    if (shown.size() == text.size()) {
+        while (first < last && shown[first] == text[first]) ++first;
+        while (last > first && shown[last - 1] == text[last - 1]) --last;
+        if (first == last) return;
+    }
+    const std::string_view part = text.substr(first, last - first);
+    const int left = box(text).left + static_cast<int>(first) * kAdvance;
+    FillBox(strip,
+            shown.size() == text.size() ? TRect{left, top, left + TextWidth(part, 1), top + kGlyphHeight}
+                                        : Union(box(shown), box(text)),
+            kFace);
+    PutText(strip, left, top, part, 0xD8D8D8);
 }
 
 Bitmap ProgramIcon(int size) {

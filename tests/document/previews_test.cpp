@@ -3,6 +3,7 @@
 
 #include <optional>
 
+#include "app/artwork.hpp"
 #include "app/tmain.hpp"
 #include "document/composite.hpp"
 #include "document/readout.hpp"
@@ -106,6 +107,23 @@ TEST(Readout, FollowsThePointerAndMeasuresShapeAndSelectionDrags) {
     EXPECT_EQ(main.Readout(), "1, 15  A 0");
     main.HideReadout();
     EXPECT_EQ(main.Readout(), "");
+}
+
+// Texts of one length redraw only the cells that differ; whatever came before, the strip is the one a
+// fresh form paints for the last text.
+TEST(Readout, StripMatchesAFreshPaintAfterAnySequence) {
+    testing::ScriptedPlatform host;
+    TMain main(host);
+    std::string shown;
+    for (const std::string_view text :
+         {"2, 3  A 77", "2, 4  A 77", "9, 4  A 70", "9, 4  A 70", "19, 4  A 7", "", "63, 63  A 255",
+          "6, 63  A 255", "6, 63  A 255  5 X 10", "6, 6  A 2"}) {
+        PaintReadout(main, shown, text);
+        shown = text;
+        TMain fresh(host);
+        PaintReadout(fresh, "", text);
+        ASSERT_EQ(main.Image4.Picture, fresh.Image4.Picture) << text;
+    }
 }
 
 }  // namespace
