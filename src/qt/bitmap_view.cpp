@@ -1,9 +1,5 @@
 #include "qt/bitmap_view.hpp"
 
-#include <algorithm>
-#include <array>
-#include <vector>
-
 #include "qt/qt_colors.hpp"
 
 namespace corvanth::qt {
@@ -39,25 +35,13 @@ QRect BitmapView::takeChanges() {
            geometry_;
 }
 
-// The part is converted a band of rows at a time, through a buffer on the stack: painting allocates
-// nothing, and the window holds no copy of any picture between paints.
-void BitmapView::paint(QPainter& painter, const QRect& part) const {
-    const Bitmap& picture = model_.Picture;
-    const QRect asked = (part & pictureRect()).translated(-geometry_.topLeft());
-    if (asked.isEmpty()) return;
-    constexpr int kBandPixels = 4096;
-    std::array<QRgb, kBandPixels> stack;
-    std::vector<QRgb> wide(asked.width() > kBandPixels ? asked.width() : 0);
-    const int rows = std::clamp(kBandPixels / asked.width(), 1, asked.height());
-    QImage band(reinterpret_cast<uchar*>(wide.empty() ? stack.data() : wide.data()), asked.width(), rows,
-                asked.width() * static_cast<int>(sizeof(QRgb)),
-                seeThrough_ ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
-    for (int top = asked.top(); top <= asked.bottom(); top += rows) {
-        const int height = std::min(rows, asked.bottom() + 1 - top);
-        CopyToQImage(picture, {asked.left(), top, asked.right() + 1, top + height}, band, seeThrough_);
-        painter.drawImage(geometry_.topLeft() + QPoint(asked.left(), top), band,
-                          QRect(0, 0, asked.width(), height));
-    }
+void BitmapView::compose(const QRect& part, QRgb* to, qsizetype stride) const {
+    const QRect shown = part & pictureRect();
+    if (shown.isEmpty()) return;
+    const QRect from = shown.translated(-geometry_.topLeft());
+    const QPoint skip = shown.topLeft() - part.topLeft();
+    CopyPixels(model_.Picture, {from.left(), from.top(), from.right() + 1, from.bottom() + 1},
+               to + skip.y() * stride + skip.x(), stride, seeThrough_);
 }
 
 }  // namespace corvanth::qt

@@ -1,6 +1,6 @@
 #pragma once
-#include <QPainter>
 #include <QRect>
+#include <QRgb>
 #include <QSize>
 #include <cstdint>
 #include <functional>
@@ -36,8 +36,9 @@ class BitmapView {
     // Takes the visibility from the model; returns the part of the surface to repaint for what changed
     // since the last call. A hidden control's changes wait in its bitmap until it is shown.
     QRect takeChanges();
-    // Paints the part of the surface given, which lies inside the control.
-    void paint(QPainter& painter, const QRect& part) const;
+    // Writes the control's pixels in the part of the surface given to `to`, which holds the part's top-left
+    // pixel and has rows stride pixels apart. See-through pixels leave what is below them.
+    void compose(const QRect& part, QRgb* to, qsizetype stride) const;
 
   private:
     QRect pictureRect() const;

@@ -1,8 +1,11 @@
 #include "qt/image_surface.hpp"
 
+#include <QPaintEngine>
 #include <QPaintEvent>
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace corvanth::qt {
 
@@ -24,6 +27,22 @@ std::optional<TMouseButton> ToMouseButton(Qt::MouseButton b) {
 // Floor, not truncation: a pointer just left of a control is at -1, not 0.
 int Pixel(qreal v) {
     return static_cast<int>(std::floor(v));
+}
+
+// The image the painter writes to and where the surface's top-left lies in it, when that image takes
+// one device pixel per pixel and plain 32-bit colours: the window's backing store, as a rule.
+std::optional<std::pair<QImage*, QPoint>> PlainTarget(QPainter& painter) {
+    QPaintDevice* device = painter.paintEngine() ? painter.paintEngine()->paintDevice() : nullptr;
+    const QTransform t = painter.deviceTransform();
+    if (!device || device->devType() != QInternal::Image || t.type() > QTransform::TxTranslate) return {};
+    auto* image = static_cast<QImage*>(device);
+    const QPoint offset(static_cast<int>(t.dx()), static_cast<int>(t.dy()));
+    const bool plain = image->format() == QImage::Format_RGB32 || image->format() == QImage::Format_ARGB32 ||
+                       image->format() == QImage::Format_ARGB32_Premultiplied;
+    if (!plain || image->devicePixelRatio() != 1 || !image->isDetached() ||
+        QPointF(offset) != QPointF(t.dx(), t.dy()))
+        return {};
+    return std::pair{image, offset};
 }
 
 }  // namespace
@@ -60,21 +79,44 @@ void ImageSurface::sync() {
         if (const QRect changed = v->takeChanges(); !changed.isEmpty()) update(changed);
 }
 
+void ImageSurface::compose(const QRect& r, QRgb* to, qsizetype stride) const {
+    // Only the top control that hides everything below it in r, and what lies above it, need composing.
+    auto first = views_.size();
+    while (first > 0 && !views_[first - 1]->covers(r)) --first;
+    if (first == 0) {
+        const QRgb form = palette().color(QPalette::Window).rgb();
+        for (int y = 0; y < r.height(); ++y) std::fill_n(to + y * stride, r.width(), form);
+    } else {
+        --first;
+    }
+    for (auto i = first; i < views_.size(); ++i) {
+        const QRect part = r & views_[i]->geometry();
+        if (views_[i]->shown() && !part.isEmpty())
+            views_[i]->compose(part, to + (part.top() - r.top()) * stride + (part.left() - r.left()), stride);
+    }
+}
+
+// On the screen the pixels go straight into the window's backing store: no copy, no blending. Anywhere
+// else (a scaled screen, a grab into a pixmap) each rectangle is composed apart and drawn, every picture
+// pixel a block of device pixels.
 void ImageSurface::paintEvent(QPaintEvent* e) {
     QPainter painter(this);
-    // On a scaled screen each picture pixel becomes a block of device pixels: never blend them.
+    if (const auto target = PlainTarget(painter)) {
+        auto [image, offset] = *target;
+        const qsizetype stride = image->bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
+        auto* pixels = reinterpret_cast<QRgb*>(image->bits());
+        for (const QRect& r : e->region()) {
+            const QRect at = r.translated(offset) & image->rect();
+            compose(at.translated(-offset), pixels + at.top() * stride + at.left(), stride);
+        }
+        return;
+    }
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     for (const QRect& r : e->region()) {
-        // Painting starts at the top control that hides everything below it in r, if there is one.
-        auto first = views_.size();
-        while (first > 0 && !views_[first - 1]->covers(r)) --first;
-        if (first == 0)
-            painter.fillRect(r, palette().window());
-        else
-            --first;
-        for (auto i = first; i < views_.size(); ++i)
-            if (views_[i]->shown() && views_[i]->geometry().intersects(r))
-                views_[i]->paint(painter, r & views_[i]->geometry());
+        QImage part(r.size(), QImage::Format_RGB32);
+        compose(r, reinterpret_cast<QRgb*>(part.bits()),
+                part.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb)));
+        painter.drawImage(r.topLeft(), part);
     }
 }
 

@@ -37,6 +37,9 @@ class ImageSurface : public QWidget {
     void leaveEvent(QEvent* e) override;
 
   private:
+    // Writes what the surface shows in r to `to`, which holds r's top-left pixel and has rows stride pixels
+    // apart: the form's colour, then every shown control in stacking order, see-through pixels skipped.
+    void compose(const QRect& r, QRgb* to, qsizetype stride) const;
     QPoint pixelAt(const QMouseEvent& e) const;
     // The top control under p that takes the mouse.
     BitmapView* viewAt(QPoint p) const;

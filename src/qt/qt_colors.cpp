@@ -7,19 +7,22 @@ QImage ToQImage(const Bitmap& bitmap, std::optional<TColor> seeThrough) {
     // every pixel is either opaque or wholly transparent.
     QImage image(bitmap.width(), bitmap.height(),
                  seeThrough ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
-    CopyToQImage(bitmap, {0, 0, bitmap.width(), bitmap.height()}, image, seeThrough);
+    if (seeThrough) image.fill(Qt::transparent);
+    CopyPixels(bitmap, {0, 0, bitmap.width(), bitmap.height()}, reinterpret_cast<QRgb*>(image.bits()),
+               image.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb)), seeThrough);
     return image;
 }
 
-void CopyToQImage(const Bitmap& bitmap, const TRect& r, QImage& image, std::optional<TColor> seeThrough) {
+void CopyPixels(const Bitmap& bitmap, const TRect& r, QRgb* to, qsizetype stride,
+                std::optional<TColor> seeThrough) {
     const auto width = static_cast<std::size_t>(r.width());
-    for (int y = r.top; y < r.bottom; ++y) {
+    for (int y = r.top; y < r.bottom; ++y, to += stride) {
         const TColor* from = bitmap.pixels().data() + static_cast<std::size_t>(y) * bitmap.width() + r.left;
-        auto* to = reinterpret_cast<QRgb*>(image.scanLine(y - r.top));
         // Two plain loops over locals, so that the common one without a see-through colour vectorises.
         if (seeThrough) {
             const TColor clear = *seeThrough;
-            for (std::size_t x = 0; x < width; ++x) to[x] = from[x] == clear ? 0u : ToQRgb(from[x]);
+            for (std::size_t x = 0; x < width; ++x)
+                if (from[x] != clear) to[x] = ToQRgb(from[x]);
         } else {
             for (std::size_t x = 0; x < width; ++x) to[x] = ToQRgb(from[x]);
         }

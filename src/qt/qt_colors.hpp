@@ -21,8 +21,9 @@ inline QColor ToQColor(TColor c) {
 
 // A 1:1 copy of the bitmap; pixels of the see-through colour, when one is given, become transparent.
 QImage ToQImage(const Bitmap& bitmap, std::optional<TColor> seeThrough = std::nullopt);
-// Converts the rectangle r of the bitmap into the image, whose top-left pixel takes r's top-left one.
-// The image has the format ToQImage gives.
-void CopyToQImage(const Bitmap& bitmap, const TRect& r, QImage& image, std::optional<TColor> seeThrough);
+// Writes the rectangle r of the bitmap as opaque pixels to `to`, whose rows lie stride pixels apart.
+// Pixels of the see-through colour, when one is given, are skipped: what is below them stays.
+void CopyPixels(const Bitmap& bitmap, const TRect& r, QRgb* to, qsizetype stride,
+                std::optional<TColor> seeThrough);
 
 }  // namespace corvanth::qt
