@@ -14,7 +14,7 @@ QRect BitmapView::pictureRect() const {
 }
 
 bool BitmapView::covers(const QRect& r) const {
-    return shown_ && !seeThrough_ && pictureRect().contains(r);
+    return !seeThrough_ && shown_ && geometry_.contains(r) && pictureRect().contains(r);
 }
 
 QRect BitmapView::takeChanges() {

@@ -74,9 +74,12 @@ BitmapView* ImageSurface::view(const TImage& model) const {
     return nullptr;
 }
 
+// One request for all that changed: Qt's cost is per request, not per pixel.
 void ImageSurface::sync() {
+    QRegion changed;
     for (const auto& v : views_)
-        if (const QRect changed = v->takeChanges(); !changed.isEmpty()) update(changed);
+        if (const QRect r = v->takeChanges(); !r.isEmpty()) changed += r;
+    if (!changed.isEmpty()) update(changed);
 }
 
 void ImageSurface::compose(const QRect& r, QRgb* to, qsizetype stride) const {
