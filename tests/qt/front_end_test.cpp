@@ -274,6 +274,26 @@ TEST_F(WindowTest, TypedTextLandsInThePlane) {
     EXPECT_EQ(viewPixel(form.imgMain, {4 * 8 + 1, 4 * 40 + 1}), qRgb(0, 0, 255));
 }
 
+// The view hears the pointer hover and leave; a press on it keeps every event until the button is up,
+// wherever the pointer goes, as a person dragging out of the view and back expects.
+TEST_F(WindowTest, TheViewKeepsTheMouseFromPressToRelease) {
+    ImageSurface* surface = window.surface();
+    const TColor ink = form.state.PrimaryRGB;
+    QTest::mouseMove(surface, at(form.imgMain, {9, 13}));
+    EXPECT_EQ(form.Readout().substr(0, 6), "2, 3  ");
+    QTest::mouseMove(surface, at(form.imgMain, {-3, 13}));  // onto the frame beside the view
+    EXPECT_EQ(form.Readout(), "");
+    QTest::mousePress(surface, Qt::LeftButton, {}, at(form.imgMain, {9, 13}));
+    QTest::mouseMove(surface, at(form.imgMain, {-40, 13}));  // out over the frame and back in
+    QTest::mouseMove(surface, at(form.imgMain, {41, 13}));
+    EXPECT_EQ(form.imgRGB.Picture.at(10, 3), ink);
+    QTest::mouseRelease(surface, Qt::LeftButton, {}, at(form.imgMain, {300, 13}));  // up outside
+    EXPECT_EQ(form.Readout(), "");
+    QTest::mouseMove(surface, at(form.imgMain, {81, 13}));  // a hover paints nothing
+    EXPECT_NE(form.imgRGB.Picture.at(20, 3), ink);
+    EXPECT_EQ(form.Readout().substr(0, 7), "20, 3  ");
+}
+
 // On a screen scaled by s, device pixel d of the view is at view position d / s; Qt hands the widget that
 // position rounded, the window position exact. The first and the last device pixel of a cell belong to it.
 TEST_F(WindowTest, EveryDevicePixelOfACellLandsInThatCell) {
