@@ -1,5 +1,7 @@
 #include "qt/bitmap_view.hpp"
 
+#include <algorithm>
+
 #include "qt/qt_colors.hpp"
 
 namespace corvanth::qt {
@@ -13,8 +15,11 @@ QRect BitmapView::pictureRect() const {
     return QRect(geometry_.topLeft(), QSize(model_.Picture.width(), model_.Picture.height())) & geometry_;
 }
 
+// The surface asks this of every control for every rectangle it paints, so it stays inline and cheap.
 bool BitmapView::covers(const QRect& r) const {
-    return !seeThrough_ && shown_ && geometry_.contains(r) && pictureRect().contains(r);
+    return !seeThrough_ && shown_ && geometry_.left() <= r.left() && geometry_.top() <= r.top() &&
+           r.right() < geometry_.left() + std::min(geometry_.width(), model_.Picture.width()) &&
+           r.bottom() < geometry_.top() + std::min(geometry_.height(), model_.Picture.height());
 }
 
 QRect BitmapView::takeChanges() {

@@ -93,9 +93,12 @@ void ImageSurface::compose(const QRect& r, QRgb* to, qsizetype stride) const {
         --first;
     }
     for (auto i = first; i < views_.size(); ++i) {
-        const QRect part = r & views_[i]->geometry();
-        if (views_[i]->shown() && !part.isEmpty())
-            views_[i]->compose(part, to + (part.top() - r.top()) * stride + (part.left() - r.left()), stride);
+        const QRect g = views_[i]->geometry();
+        if (!views_[i]->shown() || g.left() > r.right() || g.right() < r.left() || g.top() > r.bottom() ||
+            g.bottom() < r.top())
+            continue;
+        const QRect part = r & g;
+        views_[i]->compose(part, to + (part.top() - r.top()) * stride + (part.left() - r.left()), stride);
     }
 }
 
