@@ -24,17 +24,17 @@ bool BitmapView::covers(const QRect& r) const {
 
 QRect BitmapView::takeChanges() {
     Bitmap& picture = model_.Picture;
-    if (shown_ != model_.Visible) {
-        shown_ = model_.Visible;
-        return geometry_;
-    }
-    if (!shown_ || picture.changes() == shownChanges_) return {};
+    const bool flipped = shown_ != model_.Visible;
+    shown_ = model_.Visible;
+    // A hidden control's changes wait in its bitmap until it is shown; hiding it repaints what is below.
+    if (!shown_) return flipped ? geometry_ : QRect();
+    if (!flipped && picture.changes() == shownChanges_) return {};
     shownChanges_ = picture.changes();
     const TRect changed = picture.TakeChanged();
-    if (picture.width() != shownSize_.width() || picture.height() != shownSize_.height()) {
-        shownSize_ = QSize(picture.width(), picture.height());
-        return geometry_;
-    }
+    const QSize size(picture.width(), picture.height());
+    const bool resized = size != shownSize_;
+    shownSize_ = size;
+    if (flipped || resized) return geometry_;
     return QRect(changed.left, changed.top, changed.width(), changed.height())
                .translated(geometry_.topLeft()) &
            geometry_;

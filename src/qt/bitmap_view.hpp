@@ -34,7 +34,7 @@ class BitmapView {
     bool covers(const QRect& r) const;
 
     // Takes the visibility from the model; returns the part of the surface to repaint for what changed
-    // since the last call. A hidden control's changes wait in its bitmap until it is shown.
+    // since the last call.
     QRect takeChanges();
     // Writes the control's pixels in the part of the surface given to `to`, which holds the part's top-left
     // pixel and has rows stride pixels apart. See-through pixels leave what is below them.

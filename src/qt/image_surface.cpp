@@ -113,7 +113,8 @@ void ImageSurface::paintEvent(QPaintEvent* e) {
         auto* pixels = reinterpret_cast<QRgb*>(image->bits());
         for (const QRect& r : e->region()) {
             const QRect at = r.translated(offset) & image->rect();
-            compose(at.translated(-offset), pixels + at.top() * stride + at.left(), stride);
+            if (!at.isEmpty())
+                compose(at.translated(-offset), pixels + at.top() * stride + at.left(), stride);
         }
         return;
     }
