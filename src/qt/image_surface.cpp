@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
+#include <ranges>
 #include <utility>
 
 namespace corvanth::qt {
@@ -133,8 +134,8 @@ QPoint ImageSurface::pixelAt(const QMouseEvent& e) const {
 }
 
 BitmapView* ImageSurface::viewAt(QPoint p) const {
-    for (auto v = views_.rbegin(); v != views_.rend(); ++v)
-        if ((*v)->takesMouse() && (*v)->geometry().contains(p)) return v->get();
+    for (const auto& v : std::views::reverse(views_))
+        if (v->takesMouse() && v->geometry().contains(p)) return v.get();
     return nullptr;
 }
 
