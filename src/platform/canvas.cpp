@@ -22,15 +22,18 @@ bool TCanvas::brushCovers(int x, int y) const {
 void TCanvas::FillRect(const TRect& r) {
     const int left = std::max(r.left, 0), right = std::min(r.right, bitmap_.width());
     const int top = std::max(r.top, 0), bottom = std::min(r.bottom, bitmap_.height());
-    if (left >= right) return;
-    for (int y = top; y < bottom; ++y) {
-        if (state_.brush.style == TBrushStyle::bsSolid) {
-            std::ranges::fill(bitmap_.row(y, left, right), state_.brush.color);
-            continue;
-        }
+    if (left >= right || top >= bottom) return;
+    if (state_.brush.style == TBrushStyle::bsSolid) {
+        // One change for the whole rectangle: a view cell is filled on every brush move.
+        const std::span<TColor> pixels = bitmap_.pixels({left, top, right, bottom});
+        for (int y = top; y < bottom; ++y)
+            std::fill_n(pixels.begin() + static_cast<std::ptrdiff_t>(y) * bitmap_.width() + left,
+                        right - left, state_.brush.color);
+        return;
+    }
+    for (int y = top; y < bottom; ++y)
         for (int x = left; x < right; ++x)
             if (brushCovers(x, y)) bitmap_.at(x, y) = state_.brush.color;
-    }
 }
 
 void TCanvas::FrameRect(const TRect& r) {
