@@ -64,20 +64,31 @@ void TrackBarBinding::paintEvent(QPaintEvent*) {
     opt.subControls = QStyle::SC_SliderGroove | QStyle::SC_SliderHandle;
     style()->drawComplexControl(QStyle::CC_Slider, &opt, &painter, this);
 
-    // Each tick stands under the handle's middle at that position, so ticks and clicks agree.
     painter.setPen(kTickColour);
-    QStyleOptionSlider at = opt;
-    for (int v = minimum(); v <= maximum(); ++v) {
-        at.sliderPosition = v;
-        const QRect handle = style()->subControlRect(QStyle::CC_Slider, &at, QStyle::SC_SliderHandle, this);
-        const int x = handle.left() + handle.width() / 2;
-        painter.drawLine(x, handle.bottom() + 2, x, height() - 2);
-    }
+    for (const QLine& tick : ticks(opt)) painter.drawLine(tick);
     if (focused) {
         QPen dotted(palette().color(QPalette::WindowText), 1, Qt::DotLine);
         painter.setPen(dotted);
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
     }
+}
+
+// Each tick stands under the handle's middle at that position, so ticks and clicks agree. Positions that
+// fall on the same pixel column share one line.
+const std::vector<QLine>& TrackBarBinding::ticks(const QStyleOptionSlider& opt) {
+    const std::tuple key{minimum(), maximum(), size()};
+    if (key == ticksFor_ && !ticks_.empty()) return ticks_;
+    ticksFor_ = key;
+    ticks_.clear();
+    QStyleOptionSlider at = opt;
+    for (int v = minimum(); v <= maximum(); ++v) {
+        at.sliderPosition = v;
+        const QRect handle = style()->subControlRect(QStyle::CC_Slider, &at, QStyle::SC_SliderHandle, this);
+        const int x = handle.left() + handle.width() / 2;
+        const QLine tick(x, handle.bottom() + 2, x, height() - 2);
+        if (ticks_.empty() || ticks_.back() != tick) ticks_.push_back(tick);
+    }
+    return ticks_;
 }
 
 EditBinding::EditBinding(TEdit& model, QWidget* parent, std::function<void()> afterInput)

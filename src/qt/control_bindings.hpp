@@ -1,10 +1,14 @@
 #pragma once
 #include <QCheckBox>
 #include <QLabel>
+#include <QLine>
 #include <QLineEdit>
 #include <QSlider>
+#include <QStyleOptionSlider>
 #include <cstdint>
 #include <functional>
+#include <tuple>
+#include <vector>
 
 #include "platform/controls.hpp"
 
@@ -26,8 +30,14 @@ class TrackBarBinding : public QSlider {
     void paintEvent(QPaintEvent*) override;
 
   private:
+    // One line per tick position, worked out again only when the range or the size changes: a colour
+    // bar has 256 positions, and repaints with every change of colour.
+    const std::vector<QLine>& ticks(const QStyleOptionSlider& opt);
+
     TTrackBar& model_;
     std::uint64_t seen_ = ~std::uint64_t{0};  // the model's change count last shown
+    std::tuple<int, int, QSize> ticksFor_;
+    std::vector<QLine> ticks_;
 };
 
 class EditBinding : public QLineEdit {
