@@ -5,7 +5,6 @@
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
-#include <ranges>
 #include <utility>
 
 namespace corvanth::qt {
@@ -134,9 +133,10 @@ QPoint ImageSurface::pixelAt(const QMouseEvent& e) const {
 }
 
 BitmapView* ImageSurface::viewAt(QPoint p) const {
-    for (const auto& v : std::views::reverse(views_))
-        if (v->takesMouse() && v->geometry().contains(p)) return v.get();
-    return nullptr;
+    const auto top = std::find_if(views_.rbegin(), views_.rend(), [p](const auto& v) {
+        return v->takesMouse() && v->geometry().contains(p);
+    });
+    return top == views_.rend() ? nullptr : top->get();
 }
 
 // The control the pointer was over hears that it left before anything else happens.
