@@ -15,7 +15,7 @@ QRect BitmapView::pictureRect() const {
     return QRect(geometry_.topLeft(), QSize(model_.Picture.width(), model_.Picture.height())) & geometry_;
 }
 
-// The surface asks this of every control for every rectangle it paints, so it stays inline and cheap.
+// The surface asks this of every control for every rectangle it paints, so it compares plain coordinates.
 bool BitmapView::covers(const QRect& r) const {
     return !seeThrough_ && shown_ && geometry_.left() <= r.left() && geometry_.top() <= r.top() &&
            r.right() < geometry_.left() + std::min(geometry_.width(), model_.Picture.width()) &&
