@@ -93,6 +93,7 @@ void ImageSurface::compose(const QRect& r, QRgb* to, qsizetype stride) const {
         --first;
     }
     for (auto i = first; i < views_.size(); ++i) {
+        // Plain comparisons rather than QRect's out-of-line test: this runs for every control per rectangle.
         const QRect g = views_[i]->geometry();
         if (!views_[i]->shown() || g.left() > r.right() || g.right() < r.left() || g.top() > r.bottom() ||
             g.bottom() < r.top())
