@@ -4,10 +4,9 @@
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QLayout>
-#include <QMenuBar>
 #include <QMimeData>
 #include <QUrl>
+#include <QVBoxLayout>
 #include <algorithm>
 #include <exception>
 #include <optional>
@@ -43,10 +42,11 @@ void PaintWhiteOnBlack(QWidget& w) {
 }  // namespace
 
 MainWindow::MainWindow(TMain& form)
-    : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                               Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
+                           Qt::MSWindowsFixedSizeDialogHint),
       form_(form),
+      menuBar_(new QMenuBar(this)),
       client_(new QWidget(this)),
       surface_(new ImageSurface(client_)) {
     setObjectName("Main");
@@ -56,9 +56,12 @@ MainWindow::MainWindow(TMain& form)
     client_->setFixedSize(kClientWidth, kClientHeight);
     PaintWhiteOnBlack(*client_);
     surface_->setGeometry(0, 0, kClientWidth, kClientHeight);
-    setCentralWidget(client_);
+    auto* box = new QVBoxLayout(this);
+    box->setContentsMargins(0, 0, 0, 0);
+    box->setMenuBar(menuBar_);
+    box->addWidget(client_);
 
-    menu_ = std::make_unique<MenuBinding>(*menuBar(), *this, form_, [this](void (TMain::*handler)()) {
+    menu_ = std::make_unique<MenuBinding>(*menuBar_, *this, form_, [this](void (TMain::*handler)()) {
         TMain& form = form_;
         run([&form, handler] { (form.*handler)(); });
     });
@@ -68,7 +71,7 @@ MainWindow::MainWindow(TMain& form)
     setTabOrders();
     setAcceptDrops(true);
     // The window takes the size of its menu bar and client area, and keeps it.
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    box->setSizeConstraint(QLayout::SetFixedSize);
     adjustSize();
     CenterOnScreen(*this);
     ShareScreenColormap(*this);
@@ -175,7 +178,7 @@ void MainWindow::setTabOrders() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* e) {
-    QMainWindow::closeEvent(e);
+    QWidget::closeEvent(e);
     // Quitting only when the last window closes would keep running under a shown intro window.
     if (e->isAccepted()) QCoreApplication::quit();
 }

@@ -1,5 +1,6 @@
 #pragma once
-#include <QMainWindow>
+#include <QMenuBar>
+#include <QWidget>
 #include <functional>
 #include <memory>
 #include <string>
@@ -17,8 +18,10 @@ class EditBinding;
 class LabelBinding;
 class CheckBoxBinding;
 
-// The main form's window: a fixed 700 by 353 black client area with every component at its place.
-class MainWindow : public QMainWindow {
+// The main form's window: a menu bar over a fixed 700 by 353 black client area with every component at its
+// place. A plain widget with a box layout does this; a main window's dock and tool bar machinery would
+// only cost start-up time and memory.
+class MainWindow : public QWidget {
     Q_OBJECT
   public:
     explicit MainWindow(TMain& form);
@@ -38,6 +41,7 @@ class MainWindow : public QMainWindow {
     ImageSurface* surface() const { return surface_; }
     BitmapView* view(const TImage& image) const;
     QAction* menuAction(std::string_view name) const { return menu_->action(name); }
+    QMenuBar* menuBar() const { return menuBar_; }
 
   protected:
     // The program ends with this window, whatever other windows are still shown.
@@ -54,6 +58,7 @@ class MainWindow : public QMainWindow {
     void setTabOrders();
 
     TMain& form_;
+    QMenuBar* menuBar_;
     QWidget* client_;
     ImageSurface* surface_;
     std::vector<QWidget*> widgets_;  // by row of the component table; none for an image
