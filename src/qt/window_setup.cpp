@@ -1,6 +1,7 @@
 #include "qt/window_setup.hpp"
 
 #include <QGuiApplication>
+#include <QProxyStyle>
 #include <QScreen>
 #include <QStyleFactory>
 #include <cstdlib>
@@ -15,6 +16,19 @@ namespace corvanth::qt {
 
 namespace {
 
+// Fusion, without the menu bar's overflow arrow: a window of fixed size never needs it, and loading its
+// icon file probes every image plug-in installed, which costs start-up time and a third of a megabyte.
+class EditorStyle : public QProxyStyle {
+  public:
+    EditorStyle() : QProxyStyle(QStyleFactory::create("Fusion")) {}
+    QIcon standardIcon(StandardPixmap icon, const QStyleOption* option,
+                       const QWidget* widget) const override {
+        if (icon == SP_ToolBarHorizontalExtensionButton || icon == SP_ToolBarVerticalExtensionButton)
+            return {};
+        return QProxyStyle::standardIcon(icon, option, widget);
+    }
+};
+
 QFont SansOfPixels(int pixels) {
     QFont font("DejaVu Sans");
     font.setPixelSize(pixels);
@@ -25,7 +39,7 @@ QFont SansOfPixels(int pixels) {
 }  // namespace
 
 void SetUpApplication(QApplication& app) {
-    app.setStyle(QStyleFactory::create("Fusion"));
+    app.setStyle(new EditorStyle);
     app.setApplicationName("Corvanth Logo Editor");
     QIcon icon;
     for (int size : {16, 32, 48})
