@@ -1,6 +1,6 @@
 #include "qt/image_surface.hpp"
 
-#include <QPaintEngine>
+#include <QBackingStore>
 #include <QPaintEvent>
 #include <QPainter>
 #include <algorithm>
@@ -27,22 +27,6 @@ std::optional<TMouseButton> ToMouseButton(Qt::MouseButton b) {
 // Floor, not truncation: a pointer just left of a control is at -1, not 0.
 int Pixel(qreal v) {
     return static_cast<int>(std::floor(v));
-}
-
-// The image the painter writes to and where the surface's top-left lies in it, when that image takes
-// one device pixel per pixel and plain 32-bit colours: the window's backing store, as a rule.
-std::optional<std::pair<QImage*, QPoint>> PlainTarget(QPainter& painter) {
-    QPaintDevice* device = painter.paintEngine() ? painter.paintEngine()->paintDevice() : nullptr;
-    const QTransform t = painter.deviceTransform();
-    if (!device || device->devType() != QInternal::Image || t.type() > QTransform::TxTranslate) return {};
-    auto* image = static_cast<QImage*>(device);
-    const QPoint offset(static_cast<int>(t.dx()), static_cast<int>(t.dy()));
-    const bool plain = image->format() == QImage::Format_RGB32 || image->format() == QImage::Format_ARGB32 ||
-                       image->format() == QImage::Format_ARGB32_Premultiplied;
-    if (!plain || image->devicePixelRatio() != 1 || !image->isDetached() ||
-        QPointF(offset) != QPointF(t.dx(), t.dy()))
-        return {};
-    return std::pair{image, offset};
 }
 
 }  // namespace
@@ -103,12 +87,28 @@ void ImageSurface::compose(const QRect& r, QRgb* to, qsizetype stride) const {
     }
 }
 
+// Where Qt sends this paint, asked without a painter, which would cost more than a small repaint: the
+// window's backing store and the surface's top-left in it, when the store takes one device pixel per pixel
+// and plain 32-bit colours, as it does on a screen that is not scaled.
+std::optional<std::pair<QImage*, QPoint>> ImageSurface::backingStoreTarget() const {
+    QPoint shift;
+    QPaintDevice* device = redirected(&shift);
+    QBackingStore* store = backingStore();
+    if (!device || sharedPainter() || !store || device != store->paintDevice() ||
+        device->devType() != QInternal::Image)
+        return {};
+    auto* image = static_cast<QImage*>(device);
+    const bool plain = image->format() == QImage::Format_RGB32 || image->format() == QImage::Format_ARGB32 ||
+                       image->format() == QImage::Format_ARGB32_Premultiplied;
+    if (!plain || image->devicePixelRatio() != 1 || !image->isDetached()) return {};
+    return std::pair{image, -shift};
+}
+
 // On the screen the pixels go straight into the window's backing store: no copy, no blending. Anywhere
 // else (a scaled screen, a grab into a pixmap) each rectangle is composed apart and drawn, every picture
 // pixel a block of device pixels.
 void ImageSurface::paintEvent(QPaintEvent* e) {
-    QPainter painter(this);
-    if (const auto target = PlainTarget(painter)) {
+    if (const auto target = backingStoreTarget()) {
         auto [image, offset] = *target;
         const qsizetype stride = image->bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
         auto* pixels = reinterpret_cast<QRgb*>(image->bits());
@@ -119,6 +119,7 @@ void ImageSurface::paintEvent(QPaintEvent* e) {
         }
         return;
     }
+    QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     for (const QRect& r : e->region()) {
         QImage part(r.size(), QImage::Format_RGB32);

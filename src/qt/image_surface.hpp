@@ -3,6 +3,7 @@
 #include <QWidget>
 #include <memory>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "qt/bitmap_view.hpp"
@@ -40,6 +41,7 @@ class ImageSurface : public QWidget {
     // Writes what the surface shows in r to `to`, which holds r's top-left pixel and has rows stride pixels
     // apart: the form's colour, then every shown control in stacking order, see-through pixels skipped.
     void compose(const QRect& r, QRgb* to, qsizetype stride) const;
+    std::optional<std::pair<QImage*, QPoint>> backingStoreTarget() const;
     QPoint pixelAt(const QMouseEvent& e) const;
     // The top control under p that takes the mouse.
     BitmapView* viewAt(QPoint p) const;
