@@ -18,10 +18,10 @@ void CopyPixels(const Bitmap& bitmap, const TRect& r, QRgb* to, qsizetype stride
     const auto width = static_cast<std::size_t>(r.width());
     for (int y = r.top; y < r.bottom; ++y, to += stride) {
         const TColor* from = bitmap.pixels().data() + static_cast<std::size_t>(y) * bitmap.width() + r.left;
-        // Two plain loops over locals, so that the common one without a see-through colour vectorises.
+        // Two plain loops over locals, so that both vectorise; the see-through one keeps what is below a
+        // see-through pixel by writing it back (a select) rather than skipping it (a branch).
         if (seeThrough) {
             const TColor clear = *seeThrough;
-            // A select rather than a skip, so that this loop vectorises too.
             for (std::size_t x = 0; x < width; ++x) to[x] = from[x] == clear ? to[x] : ToQRgb(from[x]);
         } else {
             for (std::size_t x = 0; x < width; ++x) to[x] = ToQRgb(from[x]);
