@@ -15,7 +15,7 @@ int main(int argc, char** argv) {
     }
     for (int i = 2; i < argc; ++i) {
         const int size = std::atoi(argv[i]);
-        const QImage icon = corvanth::qt::ToQImage(corvanth::ProgramIcon(size), corvanth::kSeeThrough);
+        const QImage icon = corvanth::qt::ToQImage(corvanth::ProgramIcon(size));
         const QString path = QString("%1/%2x%2/apps/corvanth-logo-editor.png").arg(argv[1]).arg(size);
         if (!icon.save(path, "PNG")) {
             std::cerr << "cannot write " << path.toStdString() << "\n";

@@ -36,9 +36,11 @@ int main(int argc, char** argv) {
             for (int x = 0; x < kToolCellWidth; ++x) icon.at(x, y) = kIconColors[IconEntry(rows[y][x])];
         ok &= Scaled(icon, 2).save(folder + QString("/help_tool_%1.png").arg(tool));
     }
-    Bitmap programIcon = ProgramIcon(32);
-    for (TColor& c : programIcon.pixels())
-        if (c == kSeeThrough) c = clWhite;
+    const InkBitmap inks = ProgramIcon(32);
+    Bitmap programIcon(inks.width(), inks.height());
+    for (int y = 0; y < inks.height(); ++y)
+        for (int x = 0; x < inks.width(); ++x)
+            programIcon.at(x, y) = inks.at(x, y) == Ink::SeeThrough ? clWhite : ColourOf(inks.at(x, y));
     ok &= Scaled(programIcon, 2).save(folder + "/help_icon.png");
     return ok ? 0 : 1;
 }

@@ -14,16 +14,6 @@ namespace corvanth {
 
 namespace {
 
-// The frame's palette: near-black panels lit from the upper left, teal for the name.
-constexpr TColor kFace = 0x1C1C1C;
-constexpr TColor kLight = 0x3C3C3C;
-constexpr TColor kShade = 0x0A0A0A;
-constexpr TColor kRule = 0x2E2E2E;
-constexpr TColor kCaption = 0x8A8A8A;
-constexpr TColor kDim = 0x5C5C5C;
-constexpr TColor kAccent = RGB(0x3A, 0xB4, 0xC4);
-constexpr TColor kAccentDark = RGB(0x1E, 0x66, 0x70);
-
 // A 5 by 7 capital font, one byte per row from the top, bit 4 the leftmost column.
 struct Glyph {
     char c;
@@ -92,22 +82,22 @@ constexpr int TextWidth(std::string_view s, int scale) {
     return s.empty() ? 0 : (static_cast<int>(s.size()) * kAdvance - 1) * scale;
 }
 
-void FillBox(Bitmap& b, TRect r, TColor c) {
+void FillBox(InkBitmap& b, TRect r, Ink c) {
     const int left = std::max(r.left, 0), right = std::min(r.right, b.width());
     if (left >= right) return;
     for (int y = std::max(r.top, 0); y < std::min(r.bottom, b.height()); ++y)
         std::ranges::fill(b.row(y, left, right), c);
 }
 
-void HLine(Bitmap& b, int x1, int x2, int y, TColor c) {
+void HLine(InkBitmap& b, int x1, int x2, int y, Ink c) {
     FillBox(b, {x1, y, x2, y + 1}, c);
 }
-void VLine(Bitmap& b, int x, int y1, int y2, TColor c) {
+void VLine(InkBitmap& b, int x, int y1, int y2, Ink c) {
     FillBox(b, {x, y1, x + 1, y2}, c);
 }
 
 // A one-pixel ring: light on top and left, shaded on the bottom and right (swapped for a well).
-void Bevel(Bitmap& b, TRect r, TColor topLeft, TColor bottomRight) {
+void Bevel(InkBitmap& b, TRect r, Ink topLeft, Ink bottomRight) {
     HLine(b, r.left, r.right - 1, r.top, topLeft);
     VLine(b, r.left, r.top, r.bottom - 1, topLeft);
     HLine(b, r.left + 1, r.right, r.bottom - 1, bottomRight);
@@ -115,27 +105,27 @@ void Bevel(Bitmap& b, TRect r, TColor topLeft, TColor bottomRight) {
 }
 
 // A raised panel with a black rim and clipped corners.
-void Panel(Bitmap& b, TRect r) {
-    FillBox(b, r, kFace);
-    Bevel(b, {r.left + 1, r.top + 1, r.right - 1, r.bottom - 1}, kLight, kShade);
-    Bevel(b, r, clBlack, clBlack);
+void Panel(InkBitmap& b, TRect r) {
+    FillBox(b, r, Ink::Face);
+    Bevel(b, {r.left + 1, r.top + 1, r.right - 1, r.bottom - 1}, Ink::Light, Ink::Shade);
+    Bevel(b, r, Ink::Black, Ink::Black);
     for (auto [x, y] : {TPoint{r.left, r.top}, TPoint{r.right - 1, r.top}, TPoint{r.left, r.bottom - 1},
                         TPoint{r.right - 1, r.bottom - 1}})
-        b.SetPixel(x, y, kSeeThrough);
+        b.SetPixel(x, y, Ink::SeeThrough);
 }
 
 // A sunken black well around a control; r is the ring itself.
-void Well(Bitmap& b, TRect r) {
-    FillBox(b, {r.left + 1, r.top + 1, r.right - 1, r.bottom - 1}, clBlack);
-    Bevel(b, r, kShade, kLight);
+void Well(InkBitmap& b, TRect r) {
+    FillBox(b, {r.left + 1, r.top + 1, r.right - 1, r.bottom - 1}, Ink::Black);
+    Bevel(b, r, Ink::Shade, Ink::Light);
 }
 
 // One span per row of the whole line, not a box per lit pixel: the readout writes a line on every move.
-void PutText(Bitmap& b, int x, int y, std::string_view s, TColor c, int scale = 1) {
+void PutText(InkBitmap& b, int x, int y, std::string_view s, Ink c, int scale = 1) {
     const int left = std::max(x, 0), right = std::min(x + TextWidth(s, scale), b.width());
     for (int row = 0; left < right && row < kGlyphHeight * scale; ++row) {
         if (y + row < 0 || y + row >= b.height()) continue;
-        const std::span<TColor> line = b.row(y + row, left, right);
+        const std::span<Ink> line = b.row(y + row, left, right);
         for (std::size_t i = 0; i < s.size(); ++i) {
             const Glyph* g = FindGlyph(s[i]);
             const int gx = x + static_cast<int>(i) * kAdvance * scale;
@@ -150,83 +140,83 @@ void PutText(Bitmap& b, int x, int y, std::string_view s, TColor c, int scale = 
 }
 
 // A caption followed by a rule to the given right edge, as a group's title.
-void Title(Bitmap& b, int x, int y, int right, std::string_view s, TColor colour = kCaption) {
+void Title(InkBitmap& b, int x, int y, int right, std::string_view s, Ink colour = Ink::Caption) {
     PutText(b, x, y, s, colour);
-    HLine(b, x + TextWidth(s, 1) + 4, right, y + 3, kRule);
+    HLine(b, x + TextWidth(s, 1) + 4, right, y + 3, Ink::Rule);
 }
 
-void CenteredText(Bitmap& b, int centre, int y, std::string_view s, TColor c, int scale = 1) {
+void CenteredText(InkBitmap& b, int centre, int y, std::string_view s, Ink c, int scale = 1) {
     PutText(b, centre - TextWidth(s, scale) / 2, y, s, c, scale);
 }
 
 // The left panel: palette, tool options and colour controls, with the program's name between them.
-Bitmap LeftPanel(int w, int h) {
-    Bitmap b(w, h, kSeeThrough);
+InkBitmap LeftPanel(int w, int h) {
+    InkBitmap b(w, h, Ink::SeeThrough);
     Panel(b, {6, 6, 236, 347});
     Title(b, 30, 15, 176, "TOOLS");
     Well(b, {28, 28, 176, 76});
-    CenteredText(b, 118, 104, "CORVANTH", kAccent, 2);
-    HLine(b, 72, 165, 123, kAccentDark);
-    CenteredText(b, 118, 129, "LOGO EDITOR", kDim);
+    CenteredText(b, 118, 104, "CORVANTH", Ink::Accent, 2);
+    HLine(b, 72, 165, 123, Ink::AccentDark);
+    CenteredText(b, 118, 129, "LOGO EDITOR", Ink::Dim);
     Title(b, 51, 160, 159, "PAINT");
     Well(b, {49, 172, 159, 293});
-    HLine(b, 54, 155, 196, kRule);
-    HLine(b, 54, 155, 236, kRule);
+    HLine(b, 54, 155, 196, Ink::Rule);
+    HLine(b, 54, 155, 236, Ink::Rule);
     return b;
 }
 
 // The right panel: the two planes and the composite at their true size. The plane being edited has its
 // title, well and an arrow in the accent colour.
-Bitmap RightPanel(int w, int h, bool alphaActive) {
-    Bitmap b(w, h, kSeeThrough);
+InkBitmap RightPanel(int w, int h, bool alphaActive) {
+    InkBitmap b(w, h, Ink::SeeThrough);
     Panel(b, {10, 6, 155, 347});
     const auto plane = [&b](int top, std::string_view title, bool active) {
-        Title(b, 31, top, 135, title, active ? kAccent : kCaption);
+        Title(b, 31, top, 135, title, active ? Ink::Accent : Ink::Caption);
         const TRect well{31, top + 12, 99, top + 80};
         Well(b, well);
         if (!active) return;
-        Bevel(b, well, kAccent, kAccent);
-        for (int i = 0; i < 4; ++i) VLine(b, 22 + i, top + 42 + i, top + 50 - i, kAccent);
+        Bevel(b, well, Ink::Accent, Ink::Accent);
+        for (int i = 0; i < 4; ++i) VLine(b, 22 + i, top + 42 + i, top + 50 - i, Ink::Accent);
     };
     plane(15, "RGB", !alphaActive);
     plane(132, "ALPHA", alphaActive);
     Title(b, 31, 222, 135, "PREVIEW");
     Well(b, {31, 234, 99, 302});
-    PutText(b, 31, 314, "64 X 64", kCaption);
-    PutText(b, 31, 326, "32-BIT TGA", kDim);
+    PutText(b, 31, 314, "64 X 64", Ink::Caption);
+    PutText(b, 31, 326, "32-BIT TGA", Ink::Dim);
     return b;
 }
 
 // The frame around the view, drawn whole; the four strips are cut from it.
 constexpr int kFrameLeft = 248, kFrameTop = 14;
-Bitmap ViewFrame(const TImage& view) {
+InkBitmap ViewFrame(const TImage& view) {
     const int vx = view.bounds.left - kFrameLeft, vy = view.bounds.top - kFrameTop;
     const int vw = view.bounds.width, vh = view.bounds.height;
-    Bitmap b(vx * 2 + vw, vy * 2 + vh, kSeeThrough);
+    InkBitmap b(vx * 2 + vw, vy * 2 + vh, Ink::SeeThrough);
     Panel(b, {0, 0, b.width(), b.height()});
     Well(b, {vx - 1, vy - 1, vx + vw + 1, vy + vh + 1});
     // Rulers in plane pixels: a long tick every 16, a short one every 4.
     for (int p = 0; p <= vw / 4; p += 4) {
         const int len = p % 16 == 0 ? 5 : 2;
         const int x = vx + p * 4 - (p == vw / 4 ? 1 : 0);
-        VLine(b, x, vy - 2 - len, vy - 2, p % 16 == 0 ? kCaption : kDim);
-        VLine(b, x, vy + vh + 2, vy + vh + 2 + len, p % 16 == 0 ? kCaption : kDim);
+        VLine(b, x, vy - 2 - len, vy - 2, p % 16 == 0 ? Ink::Caption : Ink::Dim);
+        VLine(b, x, vy + vh + 2, vy + vh + 2 + len, p % 16 == 0 ? Ink::Caption : Ink::Dim);
         if (p % 16 == 0) {
             const std::string_view labels[] = {"0", "16", "32", "48", "64"};
-            CenteredText(b, x + 1, vy - 19, labels[p / 16], kCaption);
+            CenteredText(b, x + 1, vy - 19, labels[p / 16], Ink::Caption);
         }
     }
     for (int p = 0; p <= vh / 4; p += 4) {
         const int len = p % 16 == 0 ? 5 : 2;
         const int y = vy + p * 4 - (p == vh / 4 ? 1 : 0);
-        HLine(b, vx - 2 - len, vx - 2, y, p % 16 == 0 ? kCaption : kDim);
-        HLine(b, vx + vw + 2, vx + vw + 2 + len, y, p % 16 == 0 ? kCaption : kDim);
+        HLine(b, vx - 2 - len, vx - 2, y, p % 16 == 0 ? Ink::Caption : Ink::Dim);
+        HLine(b, vx + vw + 2, vx + vw + 2 + len, y, p % 16 == 0 ? Ink::Caption : Ink::Dim);
     }
     return b;
 }
 
-Bitmap Cut(const Bitmap& from, const Bounds& place) {
-    Bitmap b(place.width, place.height, kSeeThrough);
+InkBitmap Cut(const InkBitmap& from, const Bounds& place) {
+    InkBitmap b(place.width, place.height, Ink::SeeThrough);
     const int ox = place.left - kFrameLeft, oy = place.top - kFrameTop;
     const int left = std::max(0, -ox), right = std::min(place.width, from.width() - ox);
     for (int y = std::max(0, -oy); left < right && y < std::min(place.height, from.height() - oy); ++y) {
@@ -241,8 +231,8 @@ Bitmap Cut(const Bitmap& from, const Bounds& place) {
 void PaintDecorations(TMain& form) {
     form.Image1.Picture = LeftPanel(form.Image1.bounds.width, form.Image1.bounds.height);
     MarkActivePlane(form);
-    const Bitmap frame = ViewFrame(form.imgMain);
-    for (TImage* strip : {&form.Image3, &form.Image4, &form.Image5, &form.Image6})
+    const InkBitmap frame = ViewFrame(form.imgMain);
+    for (TArtwork* strip : {&form.Image3, &form.Image4, &form.Image5, &form.Image6})
         strip->Picture = Cut(frame, strip->bounds);
 }
 
@@ -252,7 +242,7 @@ void MarkActivePlane(TMain& form) {
 }
 
 void PaintReadout(TMain& form, std::string_view shown, std::string_view text) {
-    Bitmap& strip = form.Image4.Picture;
+    InkBitmap& strip = form.Image4.Picture;
     // The band between the ruler's ticks and the panel's lower edge; the panel ends before the strip does.
     const int panelWidth = (form.imgMain.bounds.left - kFrameLeft) * 2 + form.imgMain.bounds.width;
     const int centre = panelWidth / 2, top = 18;
@@ -262,7 +252,7 @@ void PaintReadout(TMain& form, std::string_view shown, std::string_view text) {
     };
     if (strip.empty()) {
         strip = Cut(ViewFrame(form.imgMain), form.Image4.bounds);
-        FillBox(strip, {8, 12, panelWidth - 8, 32}, kFace);
+        FillBox(strip, {8, 12, panelWidth - 8, 32}, Ink::Face);
         shown = {};
     }
     // Every character takes the same width, so a text as long as the shown one stands in the same cells:
@@ -279,35 +269,35 @@ void PaintReadout(TMain& form, std::string_view shown, std::string_view text) {
     FillBox(strip,
             shown.size() == text.size() ? TRect{left, top, left + TextWidth(part, 1), top + kGlyphHeight}
                                         : Union(box(shown), box(text)),
-            kFace);
-    PutText(strip, left, top, part, 0xD8D8D8);
+            Ink::Face);
+    PutText(strip, left, top, part, Ink::Text);
 }
 
-Bitmap ProgramIcon(int size) {
+InkBitmap ProgramIcon(int size) {
     // Drawn on a 16 by 16 grid and scaled by whole steps: a pencil over an alpha checkerboard.
     const int unit = size >= 16 ? size / 16 : 1;
-    Bitmap b(size, size, kSeeThrough);
+    InkBitmap b(size, size, Ink::SeeThrough);
     const int offset = (size - 16 * unit) / 2;
     for (int y = 0; y < 16; ++y) {
         for (int x = 0; x < 16; ++x) {
             const bool corner = (x == 0 || x == 15) && (y == 0 || y == 15);
-            TColor c = kSeeThrough;
+            Ink c = Ink::SeeThrough;
             if (!corner) {
                 const bool rim = x == 0 || x == 15 || y == 0 || y == 15;
-                c = rim ? kAccentDark : ((x / 3 + y / 3) % 2 ? 0x9A9A9A : 0xE6E6E6);
-                if (x == 1 || y == 1) c = rim ? c : kAccent;
+                c = rim ? Ink::AccentDark : ((x / 3 + y / 3) % 2 ? Ink::CheckDark : Ink::CheckLight);
+                if (x == 1 || y == 1) c = rim ? c : Ink::Accent;
             }
             // The pencil runs along x + y = 15 from its tip at the lower left.
             const int across = x + y - 15;
             if (across >= -1 && across <= 1 && x >= 3 && x <= 13) {
                 if (x <= 4)
-                    c = x == 3 ? 0x202020 : RGB(0xE8, 0xC8, 0x90);  // lead and bare wood
+                    c = x == 3 ? Ink::Lead : Ink::Wood;
                 else if (x >= 12)
-                    c = RGB(0xE0, 0x70, 0x80);  // the eraser
+                    c = Ink::Eraser;
                 else if (x == 11)
-                    c = 0xB0B0B0;  // the ferrule
+                    c = Ink::Ferrule;
                 else
-                    c = across == 0 ? kAccent : kAccentDark;
+                    c = across == 0 ? Ink::Accent : Ink::AccentDark;
             }
             for (int dy = 0; dy < unit; ++dy)
                 for (int dx = 0; dx < unit; ++dx)
@@ -317,39 +307,39 @@ Bitmap ProgramIcon(int size) {
     return b;
 }
 
-Bitmap SplashPicture() {
+InkBitmap SplashPicture() {
     constexpr int kShownW = 381, kShownH = 232;  // the window shows one column pair and one row less
-    Bitmap b(383, 233, 0x121212);
+    InkBitmap b(383, 233, Ink::Backdrop);
     // A faint diagonal weave behind everything.
     for (int y = 0; y < b.height(); ++y) {
-        const std::span<TColor> row = b.row(y, 0, b.width());
-        for (int x = (6 - y % 6) % 6; x < b.width(); x += 6) row[x] = 0x161616;
+        const std::span<Ink> row = b.row(y, 0, b.width());
+        for (int x = (6 - y % 6) % 6; x < b.width(); x += 6) row[x] = Ink::Weave;
     }
-    Bevel(b, {0, 0, kShownW, kShownH}, kAccent, kAccentDark);
-    Bevel(b, {1, 1, kShownW - 1, kShownH - 1}, kLight, kShade);
+    Bevel(b, {0, 0, kShownW, kShownH}, Ink::Accent, Ink::AccentDark);
+    Bevel(b, {1, 1, kShownW - 1, kShownH - 1}, Ink::Light, Ink::Shade);
 
-    // The icon at four times on a framed plate.
-    const Bitmap icon = ProgramIcon(16);
+    // The icon at six times on a framed plate.
+    const InkBitmap icon = ProgramIcon(16);
     constexpr int kIconX = 34, kIconY = 56, kZoom = 6;
     Well(b, {kIconX - 3, kIconY - 3, kIconX + 16 * kZoom + 3, kIconY + 16 * kZoom + 3});
     for (int y = 0; y < 16; ++y)
         for (int x = 0; x < 16; ++x)
-            if (icon.at(x, y) != kSeeThrough)
+            if (icon.at(x, y) != Ink::SeeThrough)
                 FillBox(b,
                         {kIconX + x * kZoom, kIconY + y * kZoom, kIconX + (x + 1) * kZoom,
                          kIconY + (y + 1) * kZoom},
                         icon.at(x, y));
 
     constexpr int kTextX = 158;
-    PutText(b, kTextX + 2, 66, "CORVANTH", kAccentDark, 4);  // a drop shadow under the name
-    PutText(b, kTextX, 64, "CORVANTH", kAccent, 4);
-    PutText(b, kTextX, 102, "LOGO EDITOR", 0xD8D8D8, 2);
-    HLine(b, kTextX, kTextX + TextWidth("CORVANTH", 4), 126, kAccentDark);
-    PutText(b, kTextX, 136, "64 X 64 PIXELS WITH ALPHA", kCaption);
-    PutText(b, kTextX, 148, "READS AND WRITES TGA", kCaption);
-    PutText(b, 16, kShownH - 18, "VERSION 0.1", kDim);
+    PutText(b, kTextX + 2, 66, "CORVANTH", Ink::AccentDark, 4);  // a drop shadow under the name
+    PutText(b, kTextX, 64, "CORVANTH", Ink::Accent, 4);
+    PutText(b, kTextX, 102, "LOGO EDITOR", Ink::Text, 2);
+    HLine(b, kTextX, kTextX + TextWidth("CORVANTH", 4), 126, Ink::AccentDark);
+    PutText(b, kTextX, 136, "64 X 64 PIXELS WITH ALPHA", Ink::Caption);
+    PutText(b, kTextX, 148, "READS AND WRITES TGA", Ink::Caption);
+    PutText(b, 16, kShownH - 18, "VERSION 0.1", Ink::Dim);
     const std::string_view hint = "CLICK TO BEGIN";
-    PutText(b, kShownW - 16 - TextWidth(hint, 1), kShownH - 18, hint, kCaption);
+    PutText(b, kShownW - 16 - TextWidth(hint, 1), kShownH - 18, hint, Ink::Caption);
     return b;
 }
 

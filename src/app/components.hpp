@@ -7,12 +7,12 @@
 
 namespace corvanth {
 
-// Artwork is a decoration image: it lies below everything else, and its see-through colour shows the
+// Artwork is a decoration image: it lies below everything else, and its see-through ink shows the
 // form behind it.
 enum class ComponentKind { Artwork, Image, Label, Edit, TrackBar, CheckBox };
 
-using ComponentMember =
-    std::variant<TImage TMain::*, TLabel TMain::*, TEdit TMain::*, TTrackBar TMain::*, TCheckBox TMain::*>;
+using ComponentMember = std::variant<TArtwork TMain::*, TImage TMain::*, TLabel TMain::*, TEdit TMain::*,
+                                     TTrackBar TMain::*, TCheckBox TMain::*>;
 
 // One row per component of the main form, in stacking order from the bottom: name, kind, place and
 // start visibility, and the tab order (-1 for none).

@@ -2,6 +2,7 @@
 #include <memory>
 #include <vector>
 
+#include "app/artwork_inks.hpp"
 #include "platform/controls.hpp"
 
 namespace corvanth {
@@ -10,7 +11,7 @@ namespace corvanth {
 class TfrmIntro {
   public:
     TfrmIntro();
-    TImage Image1;
+    TArtwork Image1;
     Bounds client{0, 0, 381, 232};
     bool Visible = true;
     // A click closes the window that was clicked; closing only hides it.

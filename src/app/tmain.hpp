@@ -4,6 +4,7 @@
 #include <span>
 #include <vector>
 
+#include "app/artwork_inks.hpp"
 #include "app/editor_state.hpp"
 #include "document/plane_snapshot.hpp"
 #include "fileio/tga_load_result.hpp"
@@ -26,7 +27,7 @@ class TMain {
 
     // Images. The two planes are also the previews; the view shows the active one at four times.
     TImage imgToolbar, imgColors, imgMain, imgRGB, imgA, iOutImage, imgUndoRGB, imgUndoA;
-    TImage Image1, Image2, Image3, Image4, Image5, Image6;  // frame artwork
+    TArtwork Image1, Image2, Image3, Image4, Image5, Image6;  // frame artwork
     TImage imgComposite;  // the logo as it will be used: RGB over a backdrop through the alpha
     TLabel lblBrushSize, lblR, lblG, lblB, lblA;
     TEdit edtBrushSize, edtText, edtR, edtG, edtB, edtA;

@@ -11,48 +11,66 @@
 
 namespace corvanth {
 
-// A block of TColor pixels, row by row from the top. Reads and writes outside it are dropped.
+// A block of pixels, row by row from the top. Reads and writes outside it are dropped.
 // Every write goes through a member that counts it and widens the changed rectangles, so whoever shows
 // the bitmap, or makes another picture from it, redoes only what changed instead of comparing copies.
-class Bitmap {
+// A Bitmap holds TColor pixels; a picture drawn in a few fixed colours may hold one byte per pixel.
+template <class Pixel>
+class BasicBitmap {
   public:
     // Each keeps its own changed rectangle, so one taking it hides nothing from the other.
     enum class Watcher { Shown, Derived };
 
-    Bitmap() = default;
-    Bitmap(int width, int height, TColor fill = clBlack);
-    Bitmap(const Bitmap&) = default;
-    Bitmap(Bitmap&&) noexcept = default;
+    BasicBitmap() = default;
+    BasicBitmap(int width, int height, Pixel fill = Pixel{})
+        : width_(width > 0 && height > 0 ? width : 0),
+          height_(width > 0 && height > 0 ? height : 0),
+          pixels_(static_cast<std::size_t>(width_) * height_, fill),
+          changed_{TRect{0, 0, width_, height_}, TRect{0, 0, width_, height_}} {}
+    BasicBitmap(const BasicBitmap&) = default;
+    BasicBitmap(BasicBitmap&&) noexcept = default;
     // Taking other pixels is a change of the whole bitmap; the counter goes on from its own value.
-    Bitmap& operator=(const Bitmap& other);
-    Bitmap& operator=(Bitmap&& other) noexcept;
+    BasicBitmap& operator=(const BasicBitmap& other) {
+        if (this != &other) *this = BasicBitmap(other);
+        return *this;
+    }
+    BasicBitmap& operator=(BasicBitmap&& other) noexcept {
+        if (this == &other) return *this;
+        width_ = std::exchange(other.width_, 0);
+        height_ = std::exchange(other.height_, 0);
+        pixels_ = std::move(other.pixels_);
+        other.pixels_.clear();
+        changed_ = {};
+        widen({0, 0, width_, height_});
+        return *this;
+    }
 
     int width() const { return width_; }
     int height() const { return height_; }
     bool empty() const { return pixels_.empty(); }
     bool contains(int x, int y) const { return x >= 0 && y >= 0 && x < width_ && y < height_; }
 
-    TColor GetPixel(int x, int y) const { return contains(x, y) ? pixels_[index(x, y)] : clBlack; }
-    void SetPixel(int x, int y, TColor c) {
+    Pixel GetPixel(int x, int y) const { return contains(x, y) ? pixels_[index(x, y)] : Pixel{}; }
+    void SetPixel(int x, int y, Pixel c) {
         if (contains(x, y)) at(x, y) = c;
     }
     // Unchecked access for loops that stay inside. The writable one counts the pixel as changed.
-    TColor at(int x, int y) const { return pixels_[index(x, y)]; }
-    TColor& at(int x, int y) {
+    Pixel at(int x, int y) const { return pixels_[index(x, y)]; }
+    Pixel& at(int x, int y) {
         widen({x, y, x + 1, y + 1});
         return pixels_[index(x, y)];
     }
     // Columns left..right-1 of row y, inside the bitmap; they count as changed.
-    std::span<TColor> row(int y, int left, int right) {
+    std::span<Pixel> row(int y, int left, int right) {
         widen({left, y, right, y + 1});
-        return std::span<TColor>(pixels_).subspan(index(left, y), static_cast<std::size_t>(right - left));
+        return std::span<Pixel>(pixels_).subspan(index(left, y), static_cast<std::size_t>(right - left));
     }
 
-    std::span<const TColor> pixels() const { return pixels_; }
+    std::span<const Pixel> pixels() const { return pixels_; }
     // Every pixel counts as changed.
-    std::span<TColor> pixels() { return pixels({0, 0, width_, height_}); }
+    std::span<Pixel> pixels() { return pixels({0, 0, width_, height_}); }
     // For writes inside the given rectangle, which counts as changed.
-    std::span<TColor> pixels(const TRect& changed) {
+    std::span<Pixel> pixels(const TRect& changed) {
         widen(changed);
         return pixels_;
     }
@@ -66,7 +84,7 @@ class Bitmap {
     }
 
     // The pixels only: two bitmaps are equal whatever their history.
-    friend bool operator==(const Bitmap& a, const Bitmap& b) {
+    friend bool operator==(const BasicBitmap& a, const BasicBitmap& b) {
         return a.width_ == b.width_ && a.height_ == b.height_ && a.pixels_ == b.pixels_;
     }
 
@@ -78,9 +96,12 @@ class Bitmap {
     }
     int width_ = 0;
     int height_ = 0;
-    std::vector<TColor> pixels_;
+    std::vector<Pixel> pixels_;
     std::uint64_t changes_ = 0;
     std::array<TRect, 2> changed_;
 };
+
+// Outside reads give black, which is TColor 0.
+using Bitmap = BasicBitmap<TColor>;
 
 }  // namespace corvanth

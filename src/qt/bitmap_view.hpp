@@ -4,7 +4,7 @@
 #include <QSize>
 #include <cstdint>
 #include <functional>
-#include <optional>
+#include <variant>
 
 #include "app/tmain.hpp"
 #include "platform/controls.hpp"
@@ -16,7 +16,9 @@ namespace corvanth::qt {
 // and hands it the mouse, the way a form paints its graphic controls.
 class BitmapView {
   public:
-    BitmapView(TImage& model, std::optional<TColor> seeThrough);
+    explicit BitmapView(TImage& model);
+    // Artwork that is see-through lets the mouse through to what lies below it.
+    BitmapView(TArtwork& model, bool seeThrough);
 
     std::function<void(TMouseButton, int, int)> onPress, onRelease;
     std::function<void(int, int)> onMove;
@@ -24,11 +26,10 @@ class BitmapView {
     // Moves with no button down reach onMove too.
     bool tracksHover = false;
 
-    TImage& model() const { return model_; }
+    const TControl& model() const { return model_; }
     // The control's place on the surface.
     QRect geometry() const { return geometry_; }
     bool shown() const { return shown_; }
-    // Artwork lets the mouse through to what lies below it.
     bool takesMouse() const { return shown_ && !seeThrough_; }
     // Whether the picture hides everything below it in r.
     bool covers(const QRect& r) const;
@@ -42,9 +43,11 @@ class BitmapView {
 
   private:
     QRect pictureRect() const;
+    QSize pictureSize() const;
 
-    TImage& model_;
-    std::optional<TColor> seeThrough_;
+    TControl& model_;
+    std::variant<Bitmap*, InkBitmap*> picture_;
+    bool seeThrough_ = false;
     QRect geometry_;
     bool shown_ = false;
     std::uint64_t shownChanges_ = ~std::uint64_t{0};

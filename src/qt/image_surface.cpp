@@ -46,13 +46,21 @@ ImageSurface::ImageSurface(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-BitmapView& ImageSurface::add(TImage& model, std::optional<TColor> seeThrough) {
-    views_.push_back(std::make_unique<BitmapView>(model, seeThrough));
+BitmapView& ImageSurface::add(TImage& model) {
+    return add(std::make_unique<BitmapView>(model));
+}
+
+BitmapView& ImageSurface::add(TArtwork& model, bool seeThrough) {
+    return add(std::make_unique<BitmapView>(model, seeThrough));
+}
+
+BitmapView& ImageSurface::add(std::unique_ptr<BitmapView> view) {
+    views_.push_back(std::move(view));
     update(views_.back()->takeChanges());
     return *views_.back();
 }
 
-BitmapView* ImageSurface::view(const TImage& model) const {
+BitmapView* ImageSurface::view(const TControl& model) const {
     for (const auto& v : views_)
         if (&v->model() == &model) return v.get();
     return nullptr;

@@ -24,8 +24,9 @@ class ImageSurface : public QWidget {
     explicit ImageSurface(QWidget* parent);
 
     // Adds a control above those added before.
-    BitmapView& add(TImage& model, std::optional<TColor> seeThrough = std::nullopt);
-    BitmapView* view(const TImage& model) const;
+    BitmapView& add(TImage& model);
+    BitmapView& add(TArtwork& model, bool seeThrough);
+    BitmapView* view(const TControl& model) const;
     // Repaints only what changed in the controls since the last sync.
     void sync();
 
@@ -38,6 +39,7 @@ class ImageSurface : public QWidget {
     void leaveEvent(QEvent* e) override;
 
   private:
+    BitmapView& add(std::unique_ptr<BitmapView> view);
     // Writes what the surface shows in r to `to`, which holds r's top-left pixel and has rows stride pixels
     // apart: the form's colour, then every shown control in stacking order, see-through pixels skipped.
     void compose(const QRect& r, QRgb* to, qsizetype stride) const;

@@ -16,7 +16,7 @@ IntroWindow::IntroWindow(TfrmIntro& model)
     if (model.Image1.Picture.empty()) model.Image1.Picture = SplashPicture();
     surface_ = new ImageSurface(this);
     surface_->setGeometry(rect());
-    surface_->add(model.Image1).onClick = [this] {
+    surface_->add(model.Image1, false).onClick = [this] {
         model_.FormClick();
         sync();
     };

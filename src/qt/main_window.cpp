@@ -85,10 +85,10 @@ void MainWindow::buildComponents() {
         QWidget* widget = nullptr;
         switch (entry.kind) {
             case ComponentKind::Artwork:
+                surface_->add(ComponentOf<TArtwork>(form_, entry), true);
+                break;
             case ComponentKind::Image:
-                surface_->add(ComponentOf<TImage>(form_, entry), entry.kind == ComponentKind::Artwork
-                                                                     ? std::optional{kSeeThrough}
-                                                                     : std::nullopt);
+                surface_->add(ComponentOf<TImage>(form_, entry));
                 break;
             case ComponentKind::Label:
                 labels_.push_back(new LabelBinding(ComponentOf<TLabel>(form_, entry), client_));
@@ -198,7 +198,7 @@ void MainWindow::dropEvent(QDropEvent* e) {
     openNamedFile(file.toStdString());
 }
 
-BitmapView* MainWindow::view(const TImage& image) const {
+BitmapView* MainWindow::view(const TControl& image) const {
     return surface_->view(image);
 }
 

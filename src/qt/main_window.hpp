@@ -39,7 +39,7 @@ class MainWindow : public QWidget {
     QWidget* client() const { return client_; }
     // Below the windowed controls: the form's colour and its image controls.
     ImageSurface* surface() const { return surface_; }
-    BitmapView* view(const TImage& image) const;
+    BitmapView* view(const TControl& image) const;
     QAction* menuAction(std::string_view name) const { return menu_->action(name); }
     QMenuBar* menuBar() const { return menuBar_; }
 

@@ -1,8 +1,8 @@
 #pragma once
 #include <QColor>
 #include <QImage>
-#include <optional>
 
+#include "app/artwork_inks.hpp"
 #include "platform/bitmap.hpp"
 #include "platform/tcolor.hpp"
 
@@ -19,11 +19,14 @@ inline QColor ToQColor(TColor c) {
     return QColor(Red(c), Green(c), Blue(c));
 }
 
-// A 1:1 copy of the bitmap; pixels of the see-through colour, when one is given, become transparent.
-QImage ToQImage(const Bitmap& bitmap, std::optional<TColor> seeThrough = std::nullopt);
+// A 1:1 copy of the bitmap.
+QImage ToQImage(const Bitmap& bitmap);
+// A 1:1 copy of the picture; see-through pixels become transparent.
+QImage ToQImage(const InkBitmap& picture);
 // Writes the rectangle r of the bitmap as opaque pixels to `to`, whose rows lie stride pixels apart.
-// Pixels of the see-through colour, when one is given, are skipped: what is below them stays.
-void CopyPixels(const Bitmap& bitmap, const TRect& r, QRgb* to, qsizetype stride,
-                std::optional<TColor> seeThrough);
+void CopyPixels(const Bitmap& bitmap, const TRect& r, QRgb* to, qsizetype stride);
+// The same for a picture in inks. With seeThrough, see-through pixels are skipped: what is below them
+// stays.
+void CopyPixels(const InkBitmap& picture, const TRect& r, QRgb* to, qsizetype stride, bool seeThrough);
 
 }  // namespace corvanth::qt

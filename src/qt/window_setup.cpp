@@ -42,8 +42,7 @@ void SetUpApplication(QApplication& app) {
     app.setStyle(new EditorStyle);
     app.setApplicationName("Corvanth Logo Editor");
     QIcon icon;
-    for (int size : {16, 32, 48})
-        icon.addPixmap(QPixmap::fromImage(ToQImage(ProgramIcon(size), kSeeThrough)));
+    for (int size : {16, 32, 48}) icon.addPixmap(QPixmap::fromImage(ToQImage(ProgramIcon(size))));
     app.setWindowIcon(icon);
 }
 

@@ -62,7 +62,7 @@ TEST(Composite, FollowsThePlanesAndCyclesItsBackdropOnClicks) {
         EXPECT_EQ(main.imgComposite.Picture.at(0, 0), corner);
     }
     // The marker moves with the active plane: the ring of the alpha preview's well turns accent.
-    const TColor ringBefore = main.Image2.Picture.at(31, 170);
+    const Ink ringBefore = main.Image2.Picture.at(31, 170);
     main.imgAClick();
     main.RefreshPreviews();
     EXPECT_NE(main.Image2.Picture.at(31, 170), ringBefore);

@@ -63,10 +63,10 @@ struct WindowTest : ::testing::Test {
     void click(const TImage& image, QPoint p) const {
         QTest::mouseClick(window.surface(), Qt::LeftButton, {}, at(image, p));
     }
-    QImage shown(const TImage& image) const {
+    QImage shown(const TControl& image) const {
         return window.surface()->grab(window.view(image)->geometry()).toImage();
     }
-    QRgb viewPixel(const TImage& image, QPoint p) const { return shown(image).pixel(p); }
+    QRgb viewPixel(const TControl& image, QPoint p) const { return shown(image).pixel(p); }
 };
 
 TEST_F(WindowTest, ClientAreaIsFixedBlackAndBelowTheMenuBar) {
@@ -113,7 +113,7 @@ TEST_F(WindowTest, EveryComponentStandsAtItsPlaceAboveTheImages) {
         const Bounds& b = c->bounds;
         const QRect place(b.left, b.top, b.width, b.height);
         if (entry.kind == ComponentKind::Image || entry.kind == ComponentKind::Artwork) {
-            const BitmapView* v = window.view(ComponentOf<TImage>(form, entry));
+            const BitmapView* v = window.view(*c);
             ASSERT_NE(v, nullptr) << c->Name;
             EXPECT_EQ(v->geometry(), place) << c->Name;
             EXPECT_EQ(v->shown(), c->Visible) << c->Name;
@@ -374,6 +374,16 @@ TEST_F(WindowTest, ViewsShowTheirModelsAfterRandomInput) {
                               window.view(*image)->geometry().size());
             ASSERT_EQ(screen.copy(place).convertToFormat(model.format()), model)
                 << image->Name << " on screen";
+        }
+        // The readout below the view, in inks, changes with every move as well.
+        const QImage strip = screen.copy(
+            QRect(surface->mapTo(&window, window.view(form.Image4)->geometry().topLeft()), QSize(297, 40)));
+        for (int y = 0; y < strip.height(); ++y) {
+            for (int x = 0; x < strip.width(); ++x) {
+                const Ink ink = form.Image4.Picture.at(x, y);
+                if (ink == Ink::SeeThrough) continue;
+                ASSERT_EQ(strip.pixel(x, y), ToQRgb(ColourOf(ink))) << "readout after step " << step;
+            }
         }
     }
 }
