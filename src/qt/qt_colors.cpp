@@ -45,9 +45,12 @@ void CopyPixels(const InkBitmap& picture, const TRect& r, QRgb* to, qsizetype st
     const auto width = static_cast<std::size_t>(r.width());
     for (int y = r.top; y < r.bottom; ++y, to += stride) {
         const Ink* from = picture.pixels().data() + static_cast<std::size_t>(y) * picture.width() + r.left;
-        for (std::size_t x = 0; x < width; ++x) {
-            if (seeThrough && from[x] == Ink::SeeThrough) continue;
-            to[x] = kInkRgb[static_cast<std::size_t>(from[x])];
+        const auto ink = [from](std::size_t x) { return static_cast<std::size_t>(from[x]); };
+        if (seeThrough) {
+            constexpr auto clear = static_cast<std::size_t>(Ink::SeeThrough);
+            for (std::size_t x = 0; x < width; ++x) to[x] = ink(x) == clear ? to[x] : kInkRgb[ink(x)];
+        } else {
+            for (std::size_t x = 0; x < width; ++x) to[x] = kInkRgb[ink(x)];
         }
     }
 }
