@@ -1,5 +1,6 @@
 #pragma once
 #include <optional>
+#include <utility>
 
 #include "platform/bitmap.hpp"
 #include "platform/tcolor.hpp"
@@ -26,7 +27,8 @@ constexpr int MaskOrigin(int centre, int side) {
 }
 
 // One dab of the mask centred on (x, y); positions outside the plane are skipped. Calls
-// touched(px, py, colour) for every pixel written, so the caller can repaint its view cell.
+// touched(px, py, colour) for every pixel that changed, so the caller can repaint its view cell; a pixel
+// that keeps its colour (painted over in the same colour, or blended with weight 0) is not written.
 template <class Touched>
 void ApplyMask(Bitmap& plane, int x, int y, const BrushMask& mask, TColor color, StampInk ink,
                Touched&& touched) {
@@ -38,15 +40,12 @@ void ApplyMask(Bitmap& plane, int x, int y, const BrushMask& mask, TColor color,
             const int px = left + c;
             if (px < 0 || px >= plane.width()) continue;
             const int w = mask.at(c, r);
-            if (ink == StampInk::Set) {
-                if (w != 1) continue;
-                plane.at(px, py) = color;
-                touched(px, py, color);
-            } else {
-                const TColor blended = BlendWeighted(plane.at(px, py), color, w);
-                plane.at(px, py) = blended;
-                touched(px, py, blended);
-            }
+            if (ink == StampInk::Set && w != 1) continue;
+            const TColor was = std::as_const(plane).at(px, py);
+            const TColor now = ink == StampInk::Set ? color : BlendWeighted(was, color, w);
+            if (now == was) continue;
+            plane.at(px, py) = now;
+            touched(px, py, now);
         }
     }
 }

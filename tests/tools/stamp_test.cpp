@@ -142,6 +142,17 @@ TEST_F(Stamps, SoftDabBuildsUp) {
     }
 }
 
+// Once the dab's pixels hold its colour, the next dab writes nothing, so nothing is repainted.
+TEST_F(Stamps, DabOverItsOwnColourWritesNothing) {
+    for (Stamp stamp : kStamps) {
+        for (int i = 0; i < 100; ++i) (form.*stamp)(10, 10, form.imgRGB, clBlack);
+        const auto plane = rgb().changes(), view = form.imgMain.Picture.changes();
+        (form.*stamp)(10, 10, form.imgRGB, clBlack);
+        EXPECT_EQ(rgb().changes(), plane);
+        EXPECT_EQ(form.imgMain.Picture.changes(), view);
+    }
+}
+
 // White over black gives 128 and 32 at the soft weights; the RGB plane is untouched.
 TEST_F(Stamps, SoftDabOnTheAlphaPlane) {
     form.StampSoft(10, 10, form.imgA, clWhite);
