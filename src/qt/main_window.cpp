@@ -48,7 +48,8 @@ MainWindow::MainWindow(TMain& form)
       form_(form),
       menuBar_(new QMenuBar(this)),
       client_(new QWidget(this)),
-      surface_(new ImageSurface(client_)) {
+      surface_(new ImageSurface(client_)),
+      controls_(new QWidget(client_)) {
     setObjectName("Main");
     setWindowTitle("Corvanth Logo Editor");
     setFont(WindowFont());
@@ -56,6 +57,8 @@ MainWindow::MainWindow(TMain& form)
     client_->setFixedSize(kClientWidth, kClientHeight);
     PaintWhiteOnBlack(*client_);
     surface_->setGeometry(0, 0, kClientWidth, kClientHeight);
+    controls_->setObjectName("controls");
+    controls_->setGeometry(0, 0, kClientWidth, kClientHeight);
     auto* box = new QVBoxLayout(this);
     box->setContentsMargins(0, 0, 0, 0);
     box->setMenuBar(menuBar_);
@@ -81,6 +84,7 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::buildComponents() {
     const auto input = [this] { run([] {}); };
+    QRegion places;
     for (const ComponentEntry& entry : kComponents) {
         QWidget* widget = nullptr;
         switch (entry.kind) {
@@ -91,29 +95,33 @@ void MainWindow::buildComponents() {
                 surface_->add(ComponentOf<TImage>(form_, entry));
                 break;
             case ComponentKind::Label:
-                labels_.push_back(new LabelBinding(ComponentOf<TLabel>(form_, entry), client_));
+                labels_.push_back(new LabelBinding(ComponentOf<TLabel>(form_, entry), controls_));
                 PaintWhiteOnBlack(*labels_.back());
                 widget = labels_.back();
                 break;
             case ComponentKind::Edit:
-                edits_.push_back(new EditBinding(ComponentOf<TEdit>(form_, entry), client_, input));
+                edits_.push_back(new EditBinding(ComponentOf<TEdit>(form_, entry), controls_, input));
                 edits_.back()->setFont(EditFont());
                 widget = edits_.back();
                 break;
             case ComponentKind::TrackBar:
                 trackBars_.push_back(
-                    new TrackBarBinding(ComponentOf<TTrackBar>(form_, entry), client_, input));
+                    new TrackBarBinding(ComponentOf<TTrackBar>(form_, entry), controls_, input));
                 widget = trackBars_.back();
                 break;
             case ComponentKind::CheckBox:
                 checkBoxes_.push_back(
-                    new CheckBoxBinding(ComponentOf<TCheckBox>(form_, entry), client_, input));
+                    new CheckBoxBinding(ComponentOf<TCheckBox>(form_, entry), controls_, input));
                 PaintWhiteOnBlack(*checkBoxes_.back());
                 widget = checkBoxes_.back();
                 break;
         }
         widgets_.push_back(widget);
+        if (widget) places += widget->geometry();
     }
+    // Every pointer event asks which widget is under it; the mask lets it pass all the controls in one test
+    // and reach the surface, which takes the clicks between them.
+    controls_->setMask(places);
     // The A label stands on the R row with a black background of its own.
     widgetOf(form_.lblA)->setAutoFillBackground(true);
     auto* text = static_cast<EditBinding*>(widgetOf(form_.edtText));

@@ -61,6 +61,8 @@ class MainWindow : public QWidget {
     QMenuBar* menuBar_;
     QWidget* client_;
     ImageSurface* surface_;
+    // The windowed controls, above the surface and only where they stand.
+    QWidget* controls_;
     std::vector<QWidget*> widgets_;  // by row of the component table; none for an image
     std::vector<TrackBarBinding*> trackBars_;
     std::vector<EditBinding*> edits_;
