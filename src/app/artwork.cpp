@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
+#include <cstddef>
 #include <cstdint>
 #include <initializer_list>
 #include <span>
@@ -82,11 +84,18 @@ constexpr int TextWidth(std::string_view s, int scale) {
     return s.empty() ? 0 : (static_cast<int>(s.size()) * kAdvance - 1) * scale;
 }
 
+// The part of r inside the picture.
+TRect Inside(const InkBitmap& b, TRect r) {
+    return {std::max(r.left, 0), std::max(r.top, 0), std::min(r.right, b.width()),
+            std::min(r.bottom, b.height())};
+}
+
 void FillBox(InkBitmap& b, TRect r, Ink c) {
-    const int left = std::max(r.left, 0), right = std::min(r.right, b.width());
-    if (left >= right) return;
-    for (int y = std::max(r.top, 0); y < std::min(r.bottom, b.height()); ++y)
-        std::ranges::fill(b.row(y, left, right), c);
+    r = Inside(b, r);
+    if (r.empty()) return;
+    const std::span<Ink> pixels = b.pixels(r);
+    for (int y = r.top; y < r.bottom; ++y)
+        std::fill_n(pixels.begin() + static_cast<std::ptrdiff_t>(y) * b.width() + r.left, r.width(), c);
 }
 
 void HLine(InkBitmap& b, int x1, int x2, int y, Ink c) {
@@ -120,20 +129,23 @@ void Well(InkBitmap& b, TRect r) {
     Bevel(b, r, Ink::Shade, Ink::Light);
 }
 
-// One span per row of the whole line, not a box per lit pixel: the readout writes a line on every move.
+// The readout writes a line on every move, so only lit pixels are visited, and the text counts as changed
+// once.
 void PutText(InkBitmap& b, int x, int y, std::string_view s, Ink c, int scale = 1) {
-    const int left = std::max(x, 0), right = std::min(x + TextWidth(s, scale), b.width());
-    for (int row = 0; left < right && row < kGlyphHeight * scale; ++row) {
-        if (y + row < 0 || y + row >= b.height()) continue;
-        const std::span<Ink> line = b.row(y + row, left, right);
-        for (std::size_t i = 0; i < s.size(); ++i) {
-            const Glyph* g = FindGlyph(s[i]);
-            const int gx = x + static_cast<int>(i) * kAdvance * scale;
-            for (int col = 0; g && col < kGlyphWidth; ++col) {
-                if (!(g->rows[row / scale] >> (kGlyphWidth - 1 - col) & 1)) continue;
-                const int from = std::max(gx + col * scale, left),
-                          to = std::min(gx + (col + 1) * scale, right);
-                if (from < to) std::fill(line.begin() + (from - left), line.begin() + (to - left), c);
+    const TRect area = Inside(b, {x, y, x + TextWidth(s, scale), y + kGlyphHeight * scale});
+    if (area.empty()) return;
+    const std::span<Ink> pixels = b.pixels(area);
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        const Glyph* g = FindGlyph(s[i]);
+        const int gx = x + static_cast<int>(i) * kAdvance * scale;
+        for (int row = 0; g && row < kGlyphHeight * scale; ++row) {
+            if (y + row < area.top || y + row >= area.bottom) continue;
+            const auto line = pixels.begin() + static_cast<std::ptrdiff_t>(y + row) * b.width();
+            for (unsigned lit = g->rows[row / scale]; lit != 0; lit &= lit - 1) {
+                const int col = kGlyphWidth - 1 - std::countr_zero(lit);
+                const int from = std::max(gx + col * scale, area.left),
+                          to = std::min(gx + (col + 1) * scale, area.right);
+                for (int px = from; px < to; ++px) line[px] = c;
             }
         }
     }
@@ -256,21 +268,20 @@ void PaintReadout(TMain& form, std::string_view shown, std::string_view text) {
         shown = {};
     }
     // Every character takes the same width, so a text as long as the shown one stands in the same cells:
-    // only the cells from the first to the last that differ are drawn again. Otherwise only the old and
-    // new text's boxes are cleared. A pointer move repaints a few characters, not the band.
-    std::size_t first = 0, last = text.size();
-    if (shown.size() == text.size()) {
-        while (first < last && shown[first] == text[first]) ++first;
-        while (last > first && shown[last - 1] == text[last - 1]) --last;
-        if (first == last) return;
+    // only the cells whose character changed are drawn again. Otherwise only the old and new text's boxes
+    // are cleared. A pointer move repaints a few characters, not the band.
+    const TRect at = box(text);
+    if (shown.size() != text.size()) {
+        FillBox(strip, Union(box(shown), at), Ink::Face);
+        PutText(strip, at.left, top, text, Ink::Text);
+        return;
     }
-    const std::string_view part = text.substr(first, last - first);
-    const int left = box(text).left + static_cast<int>(first) * kAdvance;
-    FillBox(strip,
-            shown.size() == text.size() ? TRect{left, top, left + TextWidth(part, 1), top + kGlyphHeight}
-                                        : Union(box(shown), box(text)),
-            Ink::Face);
-    PutText(strip, left, top, part, Ink::Text);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (shown[i] == text[i]) continue;
+        const int left = at.left + static_cast<int>(i) * kAdvance;
+        FillBox(strip, {left, top, left + kGlyphWidth, top + kGlyphHeight}, Ink::Face);
+        PutText(strip, left, top, text.substr(i, 1), Ink::Text);
+    }
 }
 
 InkBitmap ProgramIcon(int size) {

@@ -1,6 +1,8 @@
 #include "document/composite.hpp"
 
 #include <algorithm>
+#include <array>
+#include <span>
 
 #include "document/plane.hpp"
 
@@ -49,18 +51,28 @@ void Compose(Bitmap& preview, const Bitmap& rgb, const Bitmap& alpha, Backdrop b
     const TRect area{std::max(changed.left, 0), std::max(changed.top, 0), std::min(changed.right, kPlaneSize),
                      std::min(changed.bottom, kPlaneSize)};
     if (area.empty()) return;
+    // Each row is written only where it differs, so the preview repaints only what really changed.
+    std::array<TColor, kPlaneSize> row{};
+    const auto put = [&](int y, int left, int right) {
+        preview.PutRow(y, left, std::span(row).first(static_cast<std::size_t>(right - left)));
+    };
     if (backdrop != Backdrop::Tile) {
-        for (int y = area.top; y < area.bottom; ++y)
+        for (int y = area.top; y < area.bottom; ++y) {
             for (int x = area.left; x < area.right; ++x)
-                preview.at(x, y) = OverColour(rgb.at(x, y), Red(alpha.at(x, y)), BackdropAt(backdrop, x, y));
+                row[x - area.left] =
+                    OverColour(rgb.at(x, y), Red(alpha.at(x, y)), BackdropAt(backdrop, x, y));
+            put(y, area.left, area.right);
+        }
         return;
     }
     // Each copy of the halved logo shows the changed pixels at half their position.
+    const int left = area.left / 2, right = (area.right + 1) / 2;
     for (const int oy : {0, kHalf})
         for (const int ox : {0, kHalf})
-            for (int y = area.top / 2; y < (area.bottom + 1) / 2; ++y)
-                for (int x = area.left / 2; x < (area.right + 1) / 2; ++x)
-                    preview.at(ox + x, oy + y) = TilePixel(rgb, alpha, ox + x, oy + y);
+            for (int y = area.top / 2; y < (area.bottom + 1) / 2; ++y) {
+                for (int x = left; x < right; ++x) row[x - left] = TilePixel(rgb, alpha, ox + x, oy + y);
+                put(oy + y, ox + left, ox + right);
+            }
 }
 
 }  // namespace corvanth

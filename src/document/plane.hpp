@@ -13,7 +13,8 @@ constexpr int ViewToPlane(int v) {
     return v / kViewScale;
 }
 
-// The whole view from the plane, then the grid lines on every fourth column and row when asked.
+// The whole view from the plane, with grid lines on every fourth column and row when asked. Only the
+// pixels that differ from what the view showed count as changed.
 void RedrawView(TCanvas view, const Bitmap& plane, bool grid);
 
 // One plane pixel's 4 by 4 cell, or its upper-left 3 by 3 when the grid is on.

@@ -1,4 +1,5 @@
 #pragma once
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -64,6 +65,18 @@ class BasicBitmap {
     std::span<Pixel> row(int y, int left, int right) {
         widen({left, y, right, y + 1});
         return std::span<Pixel>(pixels_).subspan(index(left, y), static_cast<std::size_t>(right - left));
+    }
+
+    // Writes `from` into row y from column left, inside the bitmap. Only the columns whose pixels differ
+    // count as changed: a picture redrawn where little changed repaints little.
+    void PutRow(int y, int left, std::span<const Pixel> from) {
+        Pixel* to = pixels_.data() + index(left, y);
+        if (std::equal(from.begin(), from.end(), to)) return;
+        std::size_t first = 0, last = from.size();
+        while (to[first] == from[first]) ++first;
+        while (to[last - 1] == from[last - 1]) --last;
+        std::copy(from.begin() + first, from.begin() + last, to + first);
+        widen({left + static_cast<int>(first), y, left + static_cast<int>(last), y + 1});
     }
 
     std::span<const Pixel> pixels() const { return pixels_; }

@@ -144,9 +144,7 @@ void TCanvas::Draw(int x, int y, const Bitmap& source) {
         const auto from =
             source.pixels().subspan(static_cast<std::size_t>(ty - y) * source.width() + (left - x),
                                     static_cast<std::size_t>(right - left));
-        const auto to = bitmap_.row(ty, left, right);
-        if (from.data() != to.data())
-            std::ranges::copy(from, to.begin());  // a bitmap drawn onto itself stays
+        bitmap_.PutRow(ty, left, from);
     }
 }
 
