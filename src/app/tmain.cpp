@@ -79,7 +79,15 @@ void TMain::bindHandlers() {
 }
 
 void TMain::RedrawView() {
-    corvanth::RedrawView(imgMain.GetCanvas(), ActivePlane().GetCanvas().bitmap(), state.GridVisible != 0);
+    Bitmap& plane = ActivePlane().GetCanvas().bitmap();
+    const bool grid = state.GridVisible != 0;
+    TCanvas view = imgMain.GetCanvas();
+    // While nothing else drew on the view, it still shows this plane but for the rows the plane changed in.
+    const TRect changed = plane.TakeChanged(Bitmap::Watcher::Magnified);
+    const bool kept = magnified_.plane == &plane && magnified_.grid == grid &&
+                      magnified_.viewChanges == imgMain.Picture.changes();
+    corvanth::RedrawView(view, plane, grid, kept ? changed : TRect{0, 0, kPlaneSize, kPlaneSize});
+    magnified_ = {&plane, grid, imgMain.Picture.changes()};
 }
 
 void TMain::PaintCell(int x, int y, TColor color) {

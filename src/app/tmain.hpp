@@ -170,6 +170,12 @@ class TMain {
     Backdrop composedBackdrop_ = Backdrop::Checkerboard;
     int markedAlphaMode_ = -1;
     std::string readout_;
+    // What the view was last drawn from, so that a redraw can pass over the plane rows that did not change.
+    struct Magnified {
+        const Bitmap* plane = nullptr;
+        bool grid = false;
+        std::uint64_t viewChanges = 0;
+    } magnified_;
     void setReadout(std::string text);
     void bindHandlers();
     void showChannelControls(bool alpha);

@@ -6,7 +6,7 @@
 
 namespace corvanth {
 
-void RedrawView(TCanvas view, const Bitmap& plane, bool grid) {
+void RedrawView(TCanvas view, const Bitmap& plane, bool grid, TRect changed) {
     // Planes are 64 by 64 for the program's whole life.
     if (plane.width() != kPlaneSize || plane.height() != kPlaneSize) return;
     // Row by row, each written only where it differs from what the view shows: a preview that moves a few
@@ -14,7 +14,9 @@ void RedrawView(TCanvas view, const Bitmap& plane, bool grid) {
     Bitmap& bitmap = view.bitmap();
     const auto width = static_cast<std::size_t>(std::min(bitmap.width(), kViewSize));
     std::array<TColor, kViewSize> cells{}, lined{};
-    for (int y = 0; y < std::min(bitmap.height(), kViewSize); ++y) {
+    const int top = std::max(changed.top, 0) * kViewScale;
+    const int bottom = std::min({changed.bottom * kViewScale, bitmap.height(), kViewSize});
+    for (int y = top; y < bottom; ++y) {
         if (y % kViewScale == 0) {
             const TColor* from =
                 plane.pixels().data() + static_cast<std::size_t>(y / kViewScale) * kPlaneSize;

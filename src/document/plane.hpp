@@ -14,8 +14,9 @@ constexpr int ViewToPlane(int v) {
 }
 
 // The whole view from the plane, with grid lines on every fourth column and row when asked. Only the
-// pixels that differ from what the view showed count as changed.
-void RedrawView(TCanvas view, const Bitmap& plane, bool grid);
+// pixels that differ from what the view showed count as changed. When the caller knows the view shows the
+// plane as it was but for the plane rows in `changed`, only those rows are drawn.
+void RedrawView(TCanvas view, const Bitmap& plane, bool grid, TRect changed = {0, 0, kPlaneSize, kPlaneSize});
 
 // One plane pixel's 4 by 4 cell, or its upper-left 3 by 3 when the grid is on.
 void PaintCell(TCanvas view, int x, int y, TColor color, bool grid);

@@ -19,15 +19,17 @@ namespace corvanth {
 template <class Pixel>
 class BasicBitmap {
   public:
-    // Each keeps its own changed rectangle, so one taking it hides nothing from the other.
-    enum class Watcher { Shown, Derived };
+    // Each keeps its own changed rectangle, so one taking it hides nothing from the others: the window
+    // showing the bitmap, pictures made from it, and the magnified view drawn from it.
+    enum class Watcher { Shown, Derived, Magnified };
 
     BasicBitmap() = default;
     BasicBitmap(int width, int height, Pixel fill = Pixel{})
         : width_(width > 0 && height > 0 ? width : 0),
           height_(width > 0 && height > 0 ? height : 0),
           pixels_(static_cast<std::size_t>(width_) * height_, fill),
-          changed_{TRect{0, 0, width_, height_}, TRect{0, 0, width_, height_}} {}
+          changed_{TRect{0, 0, width_, height_}, TRect{0, 0, width_, height_}, TRect{0, 0, width_, height_}} {
+    }
     BasicBitmap(const BasicBitmap&) = default;
     BasicBitmap(BasicBitmap&&) noexcept = default;
     // Taking other pixels is a change of the whole bitmap; the counter goes on from its own value.
@@ -111,7 +113,7 @@ class BasicBitmap {
     int height_ = 0;
     std::vector<Pixel> pixels_;
     std::uint64_t changes_ = 0;
-    std::array<TRect, 2> changed_;
+    std::array<TRect, 3> changed_;
 };
 
 // Outside reads give black, which is TColor 0.

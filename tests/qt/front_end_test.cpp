@@ -27,6 +27,7 @@
 #include "app/intro_window.hpp"
 #include "app/tmain.hpp"
 #include "document/composite.hpp"
+#include "document/plane.hpp"
 #include "fileio/picture_fit.hpp"
 #include "qt/help_window.hpp"
 #include "qt/image_surface.hpp"
@@ -371,6 +372,13 @@ TEST_F(WindowTest, ViewsShowTheirModelsAfterRandomInput) {
         Compose(composite, form.imgRGB.Picture, form.imgA.Picture, form.state.CompositeBackdrop,
                 {0, 0, 64, 64});
         ASSERT_EQ(form.imgComposite.Picture, composite) << "composite after step " << step;
+        // Redraws pass over the plane rows they know unchanged; the view must still be the whole redraw.
+        if (!form.state.SelectionActive) {
+            Bitmap view(256, 256);
+            CanvasState pen;
+            RedrawView(TCanvas(view, pen), form.ActivePlane().Picture, form.state.GridVisible != 0);
+            ASSERT_EQ(form.imgMain.Picture, view) << "view after step " << step;
+        }
         const QImage screen = window.screen()->grabWindow(window.winId()).toImage();
         for (const TImage* image : working) {
             const QImage model = ToQImage(image->Picture);
