@@ -82,12 +82,25 @@ void TMain::RedrawView() {
     Bitmap& plane = ActivePlane().GetCanvas().bitmap();
     const bool grid = state.GridVisible != 0;
     TCanvas view = imgMain.GetCanvas();
-    // While nothing else drew on the view, it still shows this plane but for the rows the plane changed in.
+    // While nothing else drew on the view, it still shows this plane but for the rows the plane changed in
+    // and the selection frame drawn over it.
     const TRect changed = plane.TakeChanged(Bitmap::Watcher::Magnified);
     const bool kept = magnified_.plane == &plane && magnified_.grid == grid &&
                       magnified_.viewChanges == imgMain.Picture.changes();
-    corvanth::RedrawView(view, plane, grid, kept ? changed : TRect{0, 0, kPlaneSize, kPlaneSize});
-    magnified_ = {&plane, grid, imgMain.Picture.changes()};
+    if (!kept) {
+        corvanth::RedrawView(view, plane, grid);
+    } else {
+        if (!changed.empty())
+            corvanth::RedrawView(view, plane, grid,
+                                 {0, changed.top * kViewScale, kViewSize, changed.bottom * kViewScale});
+        if (const auto f = magnified_.frame)
+            for (const TRect edge : {TRect{f->left, f->top, f->right, f->top + 1},
+                                     TRect{f->left, f->bottom - 1, f->right, f->bottom},
+                                     TRect{f->left, f->top, f->left + 1, f->bottom},
+                                     TRect{f->right - 1, f->top, f->right, f->bottom}})
+                corvanth::RedrawView(view, plane, grid, edge);
+    }
+    magnified_ = {&plane, grid, imgMain.Picture.changes(), std::nullopt};
 }
 
 void TMain::PaintCell(int x, int y, TColor color) {

@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -170,11 +171,13 @@ class TMain {
     Backdrop composedBackdrop_ = Backdrop::Checkerboard;
     int markedAlphaMode_ = -1;
     std::string readout_;
-    // What the view was last drawn from, so that a redraw can pass over the plane rows that did not change.
+    // What the view was last drawn from, and the selection frame drawn over it since, so that a redraw can
+    // pass over the plane rows that did not change.
     struct Magnified {
         const Bitmap* plane = nullptr;
         bool grid = false;
         std::uint64_t viewChanges = 0;
+        std::optional<TRect> frame;
     } magnified_;
     void setReadout(std::string text);
     void bindHandlers();

@@ -37,7 +37,15 @@ void MoveRelease(TMain& f, TPoint p) {
 }
 
 void TMain::DrawSelectionFrame() {
-    if (state.SelectionActive) DrawSelectionFrameOn(imgMain.GetCanvas(), state.SelectionRect);
+    if (!state.SelectionActive) return;
+    const bool clean = magnified_.viewChanges == imgMain.Picture.changes();
+    const TRect frame = SelectionFrame(state.SelectionRect);
+    DrawSelectionFrameOn(imgMain.GetCanvas(), state.SelectionRect);
+    // The next redraw need only clear this frame, unless the view holds something else it cannot know.
+    if (clean && (!magnified_.frame || *magnified_.frame == frame)) {
+        magnified_.frame = frame;
+        magnified_.viewChanges = imgMain.Picture.changes();
+    }
 }
 
 void TMain::PreviewMove(int dx, int dy) {

@@ -6,34 +6,39 @@
 
 namespace corvanth {
 
-void RedrawView(TCanvas view, const Bitmap& plane, bool grid, TRect changed) {
+void RedrawView(TCanvas view, const Bitmap& plane, bool grid, TRect area) {
     // Planes are 64 by 64 for the program's whole life.
     if (plane.width() != kPlaneSize || plane.height() != kPlaneSize) return;
+    Bitmap& bitmap = view.bitmap();
+    area = {std::max(area.left, 0), std::max(area.top, 0), std::min({area.right, bitmap.width(), kViewSize}),
+            std::min({area.bottom, bitmap.height(), kViewSize})};
+    if (area.empty()) return;
     // Row by row, each written only where it differs from what the view shows: a preview that moves a few
     // plane pixels repaints only their cells.
-    Bitmap& bitmap = view.bitmap();
-    const auto width = static_cast<std::size_t>(std::min(bitmap.width(), kViewSize));
+    const auto left = static_cast<std::size_t>(area.left), width = static_cast<std::size_t>(area.width());
     std::array<TColor, kViewSize> cells{}, lined{};
-    const int top = std::max(changed.top, 0) * kViewScale;
-    const int bottom = std::min({changed.bottom * kViewScale, bitmap.height(), kViewSize});
-    for (int y = top; y < bottom; ++y) {
-        if (y % kViewScale == 0) {
+    for (int y = area.top; y < area.bottom; ++y) {
+        if (y == area.top || y % kViewScale == 0) {
             const TColor* from =
                 plane.pixels().data() + static_cast<std::size_t>(y / kViewScale) * kPlaneSize;
             TColor* to = cells.data();
             for (int x = 0; x < kPlaneSize; ++x, to += kViewScale)
                 for (int i = 0; i < kViewScale; ++i) to[i] = from[x];
         }
-        std::span<const TColor> row = cells;
+        std::span<const TColor> row = std::span(cells).subspan(left, width);
         if (grid) {
-            lined = cells;
+            std::ranges::copy(row, lined.begin() + area.left);
             // Each line stops short of the view's last pixel, so the bottom-right corner stays the picture's.
-            if (y % kViewScale == kViewScale - 1) std::fill(lined.begin(), lined.end() - 1, clBlack);
+            if (y % kViewScale == kViewScale - 1)
+                std::fill(lined.begin() + area.left, lined.begin() + std::min(area.right, kViewSize - 1),
+                          clBlack);
             if (y < kViewSize - 1)
-                for (int x = kViewScale - 1; x < kViewSize; x += kViewScale) lined[x] = clBlack;
-            row = lined;
+                for (int x = area.left / kViewScale * kViewScale + kViewScale - 1; x < area.right;
+                     x += kViewScale)
+                    lined[x] = clBlack;
+            row = std::span(lined).subspan(left, width);
         }
-        bitmap.PutRow(y, 0, row.first(width));
+        bitmap.PutRow(y, area.left, row);
     }
 }
 

@@ -13,10 +13,10 @@ constexpr int ViewToPlane(int v) {
     return v / kViewScale;
 }
 
-// The whole view from the plane, with grid lines on every fourth column and row when asked. Only the
-// pixels that differ from what the view showed count as changed. When the caller knows the view shows the
-// plane as it was but for the plane rows in `changed`, only those rows are drawn.
-void RedrawView(TCanvas view, const Bitmap& plane, bool grid, TRect changed = {0, 0, kPlaneSize, kPlaneSize});
+// The view from the plane, with grid lines on every fourth column and row when asked: all of it, or only
+// the given area of it (view pixels) when the caller knows the rest is as it should be. Only the pixels
+// that differ from what the view showed count as changed.
+void RedrawView(TCanvas view, const Bitmap& plane, bool grid, TRect area = {0, 0, kViewSize, kViewSize});
 
 // One plane pixel's 4 by 4 cell, or its upper-left 3 by 3 when the grid is on.
 void PaintCell(TCanvas view, int x, int y, TColor color, bool grid);

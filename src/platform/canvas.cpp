@@ -37,9 +37,14 @@ void TCanvas::FillRect(const TRect& r) {
 }
 
 void TCanvas::FrameRect(const TRect& r) {
-    if (r.empty()) return;
+    const TRect inside{std::max(r.left, 0), std::max(r.top, 0), std::min(r.right, bitmap_.width()),
+                       std::min(r.bottom, bitmap_.height())};
+    if (r.empty() || inside.empty()) return;
+    // The ring's box counts as changed once, not pixel by pixel: the selection frame is drawn on every move.
+    const auto pixels = bitmap_.pixels(inside);
     auto put = [&](int x, int y) {
-        if (brushCovers(x, y)) bitmap_.SetPixel(x, y, state_.brush.color);
+        if (bitmap_.contains(x, y) && brushCovers(x, y))
+            pixels[static_cast<std::size_t>(y) * bitmap_.width() + x] = state_.brush.color;
     };
     for (int x = r.left; x < r.right; ++x) {
         put(x, r.top);
