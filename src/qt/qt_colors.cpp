@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstring>
 
 namespace corvanth::qt {
 
@@ -46,7 +47,8 @@ void CopyPixels(const InkBitmap& picture, const TRect& r, QRgb* to, qsizetype st
     for (int y = r.top; y < r.bottom; ++y, to += stride) {
         const Ink* from = picture.pixels().data() + static_cast<std::size_t>(y) * picture.width() + r.left;
         const auto ink = [from](std::size_t x) { return static_cast<std::size_t>(from[x]); };
-        if (seeThrough) {
+        // A row with nothing see-through in it, like the readout's band, takes the plain loop.
+        if (seeThrough && std::memchr(from, static_cast<int>(Ink::SeeThrough), width)) {
             constexpr auto clear = static_cast<std::size_t>(Ink::SeeThrough);
             for (std::size_t x = 0; x < width; ++x) to[x] = ink(x) == clear ? to[x] : kInkRgb[ink(x)];
         } else {
