@@ -1,15 +1,24 @@
 #!/usr/bin/env bash
-# CPU per mouse-move event of a brush drag over the view, beside a bare Qt program that paints a 3 by 3
-# dab and repaints only that rectangle, both built by the same CMake. 2,000 paced motion events with
-# the button held per run, ten runs of each taken in turn, under a private Xvfb with a window manager;
-# the CPU is read from /proc/PID/stat. On a shared machine the speed drifts from minute to minute, so
+# CPU per mouse-move event of a drag over the view with a tool (the brush unless another is named),
+# beside a bare Qt program that paints a 3 by 3 dab and repaints only that rectangle, both built by the
+# same CMake. 2,000 paced motion events with the button held per run, ten runs of each taken in turn,
+# under a private Xvfb with a window manager; the CPU is read from /proc/PID/stat. On a shared machine the speed drifts from minute to minute, so
 # each editor run is set beside the bare run next to it, and the median of those ratios is the figure.
-# Usage: bench/drag_cpu.sh BUILD_DIR [ROUNDS]
+# Usage: bench/drag_cpu.sh BUILD_DIR [ROUNDS] [brush|line|rectangle|ellipse|select]
 set -euo pipefail
 build=$(realpath "${1:?build directory}")
 source "$(dirname "$0")/../tests/e2e/e2e_lib.sh"
 start_x
 events=2000
+# The middle of the tool's cell in the palette.
+case ${3:-brush} in
+  brush) tool=(36 11) ;;
+  line) tool=(132 33) ;;
+  rectangle) tool=(84 11) ;;
+  ellipse) tool=(108 11) ;;
+  select) tool=(84 33) ;;
+  *) echo "unknown tool: $3" >&2; exit 2 ;;
+esac
 ticks=$(getconf CLK_TCK)
 
 cpu_ticks() { sed 's/.*) //' "/proc/$1/stat" | awk '{print $12 + $13}'; }
@@ -37,7 +46,7 @@ for i in range(n):
 for _ in $(seq "${2:-10}"); do
   start_editor "$build/src/qt/corvanth-logo-editor"
   close_intro
-  click_client $((30 + 36)) $((30 + 11))  # the brush
+  click_client $((30 + tool[0])) $((30 + tool[1]))
   drag "$app_pid" $((cx + 262)) $((cy + 54)) >>"$work/editor"
   kill "$app_pid"
 
