@@ -2,8 +2,9 @@
 # CPU per mouse-move event of a drag over the view with a tool (the brush unless another is named),
 # beside a bare Qt program that paints a 3 by 3 dab and repaints only that rectangle, both built by the
 # same CMake. 2,000 paced motion events with the button held per run, ten runs of each taken in turn,
-# under a private Xvfb with a window manager; the CPU is read from /proc/PID/stat. On a shared machine the speed drifts from minute to minute, so
-# each editor run is set beside the bare run next to it, and the median of those ratios is the figure.
+# under a private Xvfb with a window manager; the CPU is read from /proc/PID/stat. On a shared machine
+# the speed drifts from minute to minute, so each editor run is set beside the bare run next to it, and
+# the median of those ratios is the figure.
 # Usage: bench/drag_cpu.sh BUILD_DIR [ROUNDS] [brush|line|rectangle|ellipse|select]
 set -euo pipefail
 build=$(realpath "${1:?build directory}")
