@@ -1,6 +1,8 @@
 #include "app/tmain.hpp"
 
+#include <algorithm>
 #include <initializer_list>
+#include <utility>
 
 #include "app/components.hpp"
 #include "document/plane.hpp"
@@ -121,13 +123,8 @@ void TMain::RestoreUndo() {
 
 void TMain::ClearImage() {
     state.FileName.clear();
-    TCanvas rgb = imgRGB.GetCanvas(), alpha = imgA.GetCanvas();
-    for (int x = 0; x < kPlaneSize; ++x) {
-        for (int y = 0; y < kPlaneSize; ++y) {
-            rgb.SetPixel(x, y, clWhite);
-            alpha.SetPixel(x, y, clBlack);
-        }
-    }
+    for (auto [plane, colour] : {std::pair{&imgRGB, clWhite}, {&imgA, clBlack}})
+        std::ranges::fill(plane->GetCanvas().bitmap().pixels(), colour);
 }
 
 void TMain::New1Click() {
