@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/changed_area.hpp"
 #include "platform/geometry.hpp"
 #include "platform/tcolor.hpp"
 
@@ -28,7 +29,8 @@ class BasicBitmap {
         : width_(width > 0 && height > 0 ? width : 0),
           height_(width > 0 && height > 0 ? height : 0),
           pixels_(static_cast<std::size_t>(width_) * height_, fill),
-          changed_{TRect{0, 0, width_, height_}, TRect{0, 0, width_, height_}, TRect{0, 0, width_, height_}} {
+          changed_{TRect{0, 0, width_, height_}, TRect{0, 0, width_, height_}} {
+        shown_.Add({0, 0, width_, height_});
     }
     BasicBitmap(const BasicBitmap&) = default;
     BasicBitmap(BasicBitmap&&) noexcept = default;
@@ -44,6 +46,7 @@ class BasicBitmap {
         pixels_ = std::move(other.pixels_);
         other.pixels_.clear();
         changed_ = {};
+        shown_ = {};
         widen({0, 0, width_, height_});
         return *this;
     }
@@ -77,8 +80,19 @@ class BasicBitmap {
         std::size_t first = 0, last = from.size();
         while (to[first] == from[first]) ++first;
         while (to[last - 1] == from[last - 1]) --last;
+        // Runs of change far apart in the row, like the two sides of a frame, count apart.
+        constexpr std::size_t kGap = 32;
+        std::size_t run = first, end = first + 1;
+        for (std::size_t x = first + 1; x < last; ++x) {
+            if (to[x] == from[x]) continue;
+            if (x - end >= kGap) {
+                widen({left + static_cast<int>(run), y, left + static_cast<int>(end), y + 1});
+                run = x;
+            }
+            end = x + 1;
+        }
+        widen({left + static_cast<int>(run), y, left + static_cast<int>(end), y + 1});
         std::copy(from.begin() + first, from.begin() + last, to + first);
-        widen({left + static_cast<int>(first), y, left + static_cast<int>(last), y + 1});
     }
 
     std::span<const Pixel> pixels() const { return pixels_; }
@@ -95,8 +109,11 @@ class BasicBitmap {
     // The rectangle written since the watcher last took it (the whole bitmap for a new one), and
     // from now on nothing.
     TRect TakeChanged(Watcher w = Watcher::Shown) {
-        return std::exchange(changed_[static_cast<std::size_t>(w)], TRect{});
+        if (w == Watcher::Shown) return std::exchange(shown_, {}).Bounds();
+        return std::exchange(changed_[static_cast<std::size_t>(w) - 1], TRect{});
     }
+    // The same for the window showing the bitmap, as a few rectangles rather than the box around them.
+    ChangedArea TakeShown() { return std::exchange(shown_, {}); }
 
     // The pixels only: two bitmaps are equal whatever their history.
     friend bool operator==(const BasicBitmap& a, const BasicBitmap& b) {
@@ -107,13 +124,15 @@ class BasicBitmap {
     std::size_t index(int x, int y) const { return static_cast<std::size_t>(y) * width_ + x; }
     void widen(const TRect& r) {
         ++changes_;
+        shown_.Add(r);
         for (TRect& c : changed_) c = Union(c, r);
     }
     int width_ = 0;
     int height_ = 0;
     std::vector<Pixel> pixels_;
     std::uint64_t changes_ = 0;
-    std::array<TRect, 3> changed_;
+    ChangedArea shown_;
+    std::array<TRect, 2> changed_;  // Derived, Magnified
 };
 
 // Outside reads give black, which is TColor 0.

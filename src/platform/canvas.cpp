@@ -37,23 +37,23 @@ void TCanvas::FillRect(const TRect& r) {
 }
 
 void TCanvas::FrameRect(const TRect& r) {
-    const TRect inside{std::max(r.left, 0), std::max(r.top, 0), std::min(r.right, bitmap_.width()),
-                       std::min(r.bottom, bitmap_.height())};
-    if (r.empty() || inside.empty()) return;
-    // The ring's box counts as changed once, not pixel by pixel: the selection frame is drawn on every move.
-    const auto pixels = bitmap_.pixels(inside);
-    auto put = [&](int x, int y) {
-        if (bitmap_.contains(x, y) && brushCovers(x, y))
-            pixels[static_cast<std::size_t>(y) * bitmap_.width() + x] = state_.brush.color;
+    if (r.empty()) return;
+    // Edge by edge, each counting as changed once: the selection frame is drawn on every move, and only
+    // its edges change.
+    const auto edge = [this](TRect e) {
+        e = {std::max(e.left, 0), std::max(e.top, 0), std::min(e.right, bitmap_.width()),
+             std::min(e.bottom, bitmap_.height())};
+        if (e.empty()) return;
+        const auto pixels = bitmap_.pixels(e);
+        for (int y = e.top; y < e.bottom; ++y)
+            for (int x = e.left; x < e.right; ++x)
+                if (brushCovers(x, y))
+                    pixels[static_cast<std::size_t>(y) * bitmap_.width() + x] = state_.brush.color;
     };
-    for (int x = r.left; x < r.right; ++x) {
-        put(x, r.top);
-        put(x, r.bottom - 1);
-    }
-    for (int y = r.top + 1; y < r.bottom - 1; ++y) {
-        put(r.left, y);
-        put(r.right - 1, y);
-    }
+    edge({r.left, r.top, r.right, r.top + 1});
+    edge({r.left, r.bottom - 1, r.right, r.bottom});
+    edge({r.left, r.top + 1, r.left + 1, r.bottom - 1});
+    edge({r.right - 1, r.top + 1, r.right, r.bottom - 1});
 }
 
 void TCanvas::LineTo(int x, int y) {

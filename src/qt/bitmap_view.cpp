@@ -32,22 +32,27 @@ bool BitmapView::covers(const QRect& r) const {
            r.bottom() < geometry_.top() + std::min(geometry_.height(), pictureSize().height());
 }
 
-QRect BitmapView::takeChanges() {
+void BitmapView::takeChanges(QRegion& changed) {
     const bool flipped = shown_ != model_.Visible;
     shown_ = model_.Visible;
     // A hidden control's changes wait in its bitmap until it is shown; hiding it repaints what is below.
-    if (!shown_) return flipped ? geometry_ : QRect();
+    if (!shown_) {
+        if (flipped) changed += geometry_;
+        return;
+    }
     const std::uint64_t changes = std::visit([](const auto* p) { return p->changes(); }, picture_);
-    if (!flipped && changes == shownChanges_) return {};
+    if (!flipped && changes == shownChanges_) return;
     shownChanges_ = changes;
-    const TRect changed = std::visit([](auto* p) { return p->TakeChanged(); }, picture_);
+    const ChangedArea area = std::visit([](auto* p) { return p->TakeShown(); }, picture_);
     const QSize size = pictureSize();
     const bool resized = size != shownSize_;
     shownSize_ = size;
-    if (flipped || resized) return geometry_;
-    return QRect(changed.left, changed.top, changed.width(), changed.height())
-               .translated(geometry_.topLeft()) &
-           geometry_;
+    if (flipped || resized) {
+        changed += geometry_;
+        return;
+    }
+    for (const TRect& r : area.Rects())
+        changed += QRect(r.left, r.top, r.width(), r.height()).translated(geometry_.topLeft()) & geometry_;
 }
 
 void BitmapView::compose(const QRect& part, QRgb* to, qsizetype stride) const {

@@ -1,5 +1,6 @@
 #pragma once
 #include <QRect>
+#include <QRegion>
 #include <QRgb>
 #include <QSize>
 #include <cstdint>
@@ -34,9 +35,9 @@ class BitmapView {
     // Whether the picture hides everything below it in r.
     bool covers(const QRect& r) const;
 
-    // Takes the visibility from the model; returns the part of the surface to repaint for what changed
-    // since the last call.
-    QRect takeChanges();
+    // Takes the visibility from the model; adds to `changed` the parts of the surface to repaint for what
+    // changed since the last call.
+    void takeChanges(QRegion& changed);
     // Writes the control's pixels in the part of the surface given to `to`, which holds the part's top-left
     // pixel and has rows stride pixels apart. See-through pixels leave what is below them.
     void compose(const QRect& part, QRgb* to, qsizetype stride) const;

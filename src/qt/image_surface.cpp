@@ -56,7 +56,9 @@ BitmapView& ImageSurface::add(TArtwork& model, bool seeThrough) {
 
 BitmapView& ImageSurface::add(std::unique_ptr<BitmapView> view) {
     views_.push_back(std::move(view));
-    update(views_.back()->takeChanges());
+    QRegion changed;
+    views_.back()->takeChanges(changed);
+    update(changed);
     return *views_.back();
 }
 
@@ -69,8 +71,7 @@ BitmapView* ImageSurface::view(const TControl& model) const {
 // One request for all that changed: Qt's cost is per request, not per pixel.
 void ImageSurface::sync() {
     QRegion changed;
-    for (const auto& v : views_)
-        if (const QRect r = v->takeChanges(); !r.isEmpty()) changed += r;
+    for (const auto& v : views_) v->takeChanges(changed);
     if (!changed.isEmpty()) update(changed);
 }
 
