@@ -16,18 +16,20 @@ class ChangedArea {
 
     void Add(const TRect& r) {
         if (r.empty()) return;
-        // A rectangle joins the one it wastes the fewest pixels with; only a far one takes a place of its
+        // Most writes lie beside the one before: the rectangle that took it is tried first.
+        if (count_ > 0 && Waste(last_, r) <= kSlack) {
+            rects_[last_] = Union(rects_[last_], r);
+            return;
+        }
+        // Otherwise it joins the one it wastes the fewest pixels with; only a far one takes a place of its
         // own.
         std::size_t best = 0;
         long waste = std::numeric_limits<long>::max();
-        for (std::size_t i = 0; i < count_; ++i) {
-            const long w = Area(Union(rects_[i], r)) - Area(rects_[i]) - Area(r);
-            if (w < waste) best = i, waste = w;
-        }
-        if (count_ < kMost && waste > kSlack)
-            rects_[count_++] = r;
-        else
-            rects_[best] = Union(rects_[best], r);
+        for (std::size_t i = 0; i < count_; ++i)
+            if (const long w = Waste(i, r); w < waste) best = i, waste = w;
+        if (count_ < kMost && waste > kSlack) best = count_++;
+        rects_[best] = Union(rects_[best], r);
+        last_ = best;
     }
     std::span<const TRect> Rects() const { return {rects_.data(), count_}; }
     TRect Bounds() const {
@@ -40,8 +42,12 @@ class ChangedArea {
     // Pixels two rectangles may waste by joining before they are kept apart.
     static constexpr long kSlack = 256;
     static constexpr long Area(const TRect& r) { return static_cast<long>(r.width()) * r.height(); }
+    long Waste(std::size_t i, const TRect& r) const {
+        return Area(Union(rects_[i], r)) - Area(rects_[i]) - Area(r);
+    }
     std::array<TRect, kMost> rects_{};
     std::size_t count_ = 0;
+    std::size_t last_ = 0;
 };
 
 }  // namespace corvanth
