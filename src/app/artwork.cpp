@@ -85,9 +85,8 @@ constexpr int TextWidth(std::string_view s, int scale) {
 }
 
 // The part of r inside the picture.
-TRect Inside(const InkBitmap& b, TRect r) {
-    return {std::max(r.left, 0), std::max(r.top, 0), std::min(r.right, b.width()),
-            std::min(r.bottom, b.height())};
+TRect Inside(const InkBitmap& b, const TRect& r) {
+    return Intersect(r, {0, 0, b.width(), b.height()});
 }
 
 void FillBox(InkBitmap& b, TRect r, Ink c) {

@@ -95,12 +95,8 @@ void TMain::RedrawView() {
         if (!changed.empty())
             corvanth::RedrawView(view, plane, grid,
                                  {0, changed.top * kViewScale, kViewSize, changed.bottom * kViewScale});
-        if (const auto f = magnified_.frame)
-            for (const TRect edge : {TRect{f->left, f->top, f->right, f->top + 1},
-                                     TRect{f->left, f->bottom - 1, f->right, f->bottom},
-                                     TRect{f->left, f->top, f->left + 1, f->bottom},
-                                     TRect{f->right - 1, f->top, f->right, f->bottom}})
-                corvanth::RedrawView(view, plane, grid, edge);
+        if (magnified_.frame)
+            for (const TRect& edge : Edges(*magnified_.frame)) corvanth::RedrawView(view, plane, grid, edge);
     }
     magnified_ = {&plane, grid, imgMain.Picture.changes(), std::nullopt};
 }

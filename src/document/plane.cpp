@@ -10,8 +10,7 @@ void RedrawView(TCanvas view, const Bitmap& plane, bool grid, TRect area) {
     // Planes are 64 by 64 for the program's whole life.
     if (plane.width() != kPlaneSize || plane.height() != kPlaneSize) return;
     Bitmap& bitmap = view.bitmap();
-    area = {std::max(area.left, 0), std::max(area.top, 0), std::min({area.right, bitmap.width(), kViewSize}),
-            std::min({area.bottom, bitmap.height(), kViewSize})};
+    area = Intersect(area, {0, 0, std::min(bitmap.width(), kViewSize), std::min(bitmap.height(), kViewSize)});
     if (area.empty()) return;
     // Row by row, each written only where it differs from what the view shows: a preview that moves a few
     // plane pixels repaints only their cells.

@@ -40,20 +40,15 @@ void TCanvas::FrameRect(const TRect& r) {
     if (r.empty()) return;
     // Edge by edge, each counting as changed once: the selection frame is drawn on every move, and only
     // its edges change.
-    const auto edge = [this](TRect e) {
-        e = {std::max(e.left, 0), std::max(e.top, 0), std::min(e.right, bitmap_.width()),
-             std::min(e.bottom, bitmap_.height())};
-        if (e.empty()) return;
+    for (TRect e : Edges(r)) {
+        e = Intersect(e, {0, 0, bitmap_.width(), bitmap_.height()});
+        if (e.empty()) continue;
         const auto pixels = bitmap_.pixels(e);
         for (int y = e.top; y < e.bottom; ++y)
             for (int x = e.left; x < e.right; ++x)
                 if (brushCovers(x, y))
                     pixels[static_cast<std::size_t>(y) * bitmap_.width() + x] = state_.brush.color;
-    };
-    edge({r.left, r.top, r.right, r.top + 1});
-    edge({r.left, r.bottom - 1, r.right, r.bottom});
-    edge({r.left, r.top + 1, r.left + 1, r.bottom - 1});
-    edge({r.right - 1, r.top + 1, r.right, r.bottom - 1});
+    }
 }
 
 void TCanvas::LineTo(int x, int y) {

@@ -1,4 +1,5 @@
 #pragma once
+#include <array>
 
 namespace corvanth {
 
@@ -30,6 +31,20 @@ constexpr TRect Union(const TRect& a, const TRect& b) {
     if (b.empty()) return a;
     return {a.left < b.left ? a.left : b.left, a.top < b.top ? a.top : b.top,
             a.right > b.right ? a.right : b.right, a.bottom > b.bottom ? a.bottom : b.bottom};
+}
+
+// The part both hold; empty when they do not meet.
+constexpr TRect Intersect(const TRect& a, const TRect& b) {
+    return {a.left > b.left ? a.left : b.left, a.top > b.top ? a.top : b.top,
+            a.right < b.right ? a.right : b.right, a.bottom < b.bottom ? a.bottom : b.bottom};
+}
+
+// The one-pixel ring just inside a rectangle, edge by edge: the top and bottom rows whole, the sides
+// between them.
+constexpr std::array<TRect, 4> Edges(const TRect& r) {
+    return {TRect{r.left, r.top, r.right, r.top + 1}, TRect{r.left, r.bottom - 1, r.right, r.bottom},
+            TRect{r.left, r.top + 1, r.left + 1, r.bottom - 1},
+            TRect{r.right - 1, r.top + 1, r.right, r.bottom - 1}};
 }
 
 // A control's place on its form: Left, Top, Width, Height in client pixels.

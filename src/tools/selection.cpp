@@ -26,8 +26,7 @@ void DrawSelectionFrameOn(TCanvas view, const SelectionCorners& s) {
 
 namespace {
 TRect Clip(const TRect& r, const Bitmap& b) {
-    return {std::max(r.left, 0), std::max(r.top, 0), std::min(r.right, b.width()),
-            std::min(r.bottom, b.height())};
+    return Intersect(r, {0, 0, b.width(), b.height()});
 }
 TRect Offset(const TRect& r, int dx, int dy) {
     return {r.left + dx, r.top + dy, r.right + dx, r.bottom + dy};

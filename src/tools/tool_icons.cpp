@@ -7,7 +7,7 @@ namespace corvanth {
 void PaintToolIcons(TCanvas palette) {
     for (const ToolCell& cell : kToolCells) {
         const ToolIcon& icon = kToolIcons[static_cast<std::size_t>(cell.id)];
-        // Row by row: the cell counts as changed once, not pixel by pixel.
+        // Row by row, each row counting as changed once, not pixel by pixel.
         std::array<TColor, kToolCellWidth> row{};
         for (int r = 0; r < kToolCellHeight; ++r) {
             for (int c = 0; c < kToolCellWidth; ++c)
