@@ -84,17 +84,18 @@ void TMain::RedrawView() {
     Bitmap& plane = ActivePlane().GetCanvas().bitmap();
     const bool grid = state.GridVisible != 0;
     TCanvas view = imgMain.GetCanvas();
-    // While nothing else drew on the view, it still shows this plane but for the rows the plane changed in
+    // While nothing else drew on the view, it still shows this plane but for the cells the plane changed
     // and the selection frame drawn over it.
-    const TRect changed = plane.TakeChanged(Bitmap::Watcher::Magnified);
+    const ChangedArea changed = plane.TakeChanged(Bitmap::Watcher::Magnified);
     const bool kept = magnified_.plane == &plane && magnified_.grid == grid &&
                       magnified_.viewChanges == imgMain.Picture.changes();
     if (!kept) {
         corvanth::RedrawView(view, plane, grid);
     } else {
-        if (!changed.empty())
-            corvanth::RedrawView(view, plane, grid,
-                                 {0, changed.top * kViewScale, kViewSize, changed.bottom * kViewScale});
+        for (const TRect& r : changed.Rects())
+            corvanth::RedrawView(
+                view, plane, grid,
+                {r.left * kViewScale, r.top * kViewScale, r.right * kViewScale, r.bottom * kViewScale});
         if (magnified_.frame)
             for (const TRect& edge : Edges(*magnified_.frame)) corvanth::RedrawView(view, plane, grid, edge);
     }

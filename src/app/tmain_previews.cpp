@@ -15,16 +15,17 @@ namespace corvanth {
 void TMain::RefreshPreviews() {
     Bitmap& rgb = imgRGB.GetCanvas().bitmap();
     Bitmap& alpha = imgA.GetCanvas().bitmap();
+    const bool whole = imgComposite.Picture.empty() || composedBackdrop_ != state.CompositeBackdrop;
+    Bitmap& composite = imgComposite.GetCanvas().bitmap();
     // Both planes are always taken, so a whole recompose leaves no stale changes for the next one.
-    TRect changed =
-        Union(rgb.TakeChanged(Bitmap::Watcher::Derived), alpha.TakeChanged(Bitmap::Watcher::Derived));
-    if (imgComposite.Picture.empty() || composedBackdrop_ != state.CompositeBackdrop)
-        changed = {0, 0, kPlaneSize, kPlaneSize};
-    changed = {std::max(changed.left, 0), std::max(changed.top, 0), std::min(changed.right, kPlaneSize),
-               std::min(changed.bottom, kPlaneSize)};
-    if (!changed.empty()) {
-        Compose(imgComposite.GetCanvas().bitmap(), rgb, alpha, state.CompositeBackdrop, changed);
+    const ChangedArea changed[] = {rgb.TakeChanged(Bitmap::Watcher::Derived),
+                                   alpha.TakeChanged(Bitmap::Watcher::Derived)};
+    if (whole) {
+        Compose(composite, rgb, alpha, state.CompositeBackdrop, {0, 0, kPlaneSize, kPlaneSize});
         composedBackdrop_ = state.CompositeBackdrop;
+    } else {
+        for (const ChangedArea& area : changed)
+            for (const TRect& r : area.Rects()) Compose(composite, rgb, alpha, state.CompositeBackdrop, r);
     }
     if (markedAlphaMode_ != state.AlphaMode) {
         MarkActivePlane(*this);

@@ -12,12 +12,12 @@ inline void Nothing(TMain&, TPoint) {}
 // Every preview: restore the active plane from the preview's press snapshot, then draw over it. Draws
 // nothing once the preview has ended or when the snapshot is of the other plane.
 template <class Draw>
-void DrawOverSnapshot(TMain& f, const PlaneSnapshot& base, Draw&& draw) {
-    const Bitmap* snapshot = base.Of(f.state.AlphaMode);
-    if (!snapshot) return;
-    TCanvas plane = f.ActivePlane().GetCanvas();
-    plane.Draw(0, 0, *snapshot);
-    draw(plane, *snapshot);
+void DrawOverSnapshot(TMain& f, PlaneSnapshot& base, Draw&& draw) {
+    Bitmap* draft = base.Draft(f.state.AlphaMode);
+    if (!draft) return;
+    TImage& plane = f.ActivePlane();
+    draw(TCanvas(*draft, plane.canvasState), *base.Of(f.state.AlphaMode));
+    base.Put(plane.GetCanvas().bitmap());
 }
 
 // Shapes: the press fixes DragStart; the press and every move preview from there to the pointer.

@@ -17,12 +17,12 @@ void RedrawView(TCanvas view, const Bitmap& plane, bool grid, TRect area) {
     const auto left = static_cast<std::size_t>(area.left), width = static_cast<std::size_t>(area.width());
     std::array<TColor, kViewSize> cells{}, lined{};
     for (int y = area.top; y < area.bottom; ++y) {
+        // The cells of the plane pixels the area reaches, once per plane row.
         if (y == area.top || y % kViewScale == 0) {
             const TColor* from =
                 plane.pixels().data() + static_cast<std::size_t>(y / kViewScale) * kPlaneSize;
-            TColor* to = cells.data();
-            for (int x = 0; x < kPlaneSize; ++x, to += kViewScale)
-                for (int i = 0; i < kViewScale; ++i) to[i] = from[x];
+            for (int x = area.left / kViewScale; x * kViewScale < area.right; ++x)
+                std::fill_n(cells.begin() + x * kViewScale, kViewScale, from[x]);
         }
         std::span<const TColor> row = std::span(cells).subspan(left, width);
         if (grid) {

@@ -20,7 +20,7 @@ namespace corvanth {
 template <class Pixel>
 class BasicBitmap {
   public:
-    // Each keeps its own changed rectangle, so one taking it hides nothing from the others: the window
+    // Each keeps its own changed area, so one taking it hides nothing from the others: the window
     // showing the bitmap, pictures made from it, and the magnified view drawn from it.
     enum class Watcher { Shown, Derived, Magnified };
 
@@ -28,9 +28,8 @@ class BasicBitmap {
     BasicBitmap(int width, int height, Pixel fill = Pixel{})
         : width_(width > 0 && height > 0 ? width : 0),
           height_(width > 0 && height > 0 ? height : 0),
-          pixels_(static_cast<std::size_t>(width_) * height_, fill),
-          changed_{TRect{0, 0, width_, height_}, TRect{0, 0, width_, height_}} {
-        shown_.Add({0, 0, width_, height_});
+          pixels_(static_cast<std::size_t>(width_) * height_, fill) {
+        for (ChangedArea& w : watched_) w.Add({0, 0, width_, height_});
     }
     BasicBitmap(const BasicBitmap&) = default;
     BasicBitmap(BasicBitmap&&) noexcept = default;
@@ -45,8 +44,7 @@ class BasicBitmap {
         height_ = std::exchange(other.height_, 0);
         pixels_ = std::move(other.pixels_);
         other.pixels_.clear();
-        changed_ = {};
-        shown_ = {};
+        for (ChangedArea& w : watched_) w.Take();  // all of it is new
         widen({0, 0, width_, height_});
         return *this;
     }
@@ -106,14 +104,11 @@ class BasicBitmap {
 
     // Goes up with every write.
     std::uint64_t changes() const { return changes_; }
-    // The rectangle written since the watcher last took it (the whole bitmap for a new one), and
-    // from now on nothing.
-    TRect TakeChanged(Watcher w = Watcher::Shown) {
-        if (w == Watcher::Shown) return std::exchange(shown_, {}).Bounds();
-        return std::exchange(changed_[static_cast<std::size_t>(w) - 1], TRect{});
+    // What was written since the watcher last took it (the whole bitmap for a new one), and from now on
+    // nothing.
+    ChangedArea TakeChanged(Watcher w = Watcher::Shown) {
+        return watched_[static_cast<std::size_t>(w)].Take();
     }
-    // The same for the window showing the bitmap, as a few rectangles rather than the box around them.
-    ChangedArea TakeShown() { return std::exchange(shown_, {}); }
 
     // The pixels only: two bitmaps are equal whatever their history.
     friend bool operator==(const BasicBitmap& a, const BasicBitmap& b) {
@@ -124,15 +119,15 @@ class BasicBitmap {
     std::size_t index(int x, int y) const { return static_cast<std::size_t>(y) * width_ + x; }
     void widen(const TRect& r) {
         ++changes_;
-        shown_.Add(r);
-        for (TRect& c : changed_) c = Union(c, r);
+        for (ChangedArea& w : watched_) w.Add(r);
     }
     int width_ = 0;
     int height_ = 0;
     std::vector<Pixel> pixels_;
     std::uint64_t changes_ = 0;
-    ChangedArea shown_;
-    std::array<TRect, 2> changed_;  // Derived, Magnified
+    // A pixel costs the window little to repaint; one plane pixel costs the magnified view sixteen and the
+    // previews a blend, while a rectangle costs them only a loop.
+    std::array<ChangedArea, 3> watched_{ChangedArea(256), ChangedArea(16), ChangedArea(16)};
 };
 
 // Outside reads give black, which is TColor 0.

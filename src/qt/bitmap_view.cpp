@@ -43,7 +43,7 @@ void BitmapView::takeChanges(QRegion& changed) {
     const std::uint64_t changes = std::visit([](const auto* p) { return p->changes(); }, picture_);
     if (!flipped && changes == shownChanges_) return;
     shownChanges_ = changes;
-    const ChangedArea area = std::visit([](auto* p) { return p->TakeShown(); }, picture_);
+    const ChangedArea area = std::visit([](auto* p) { return p->TakeChanged(); }, picture_);
     const QSize size = pictureSize();
     const bool resized = size != shownSize_;
     shownSize_ = size;

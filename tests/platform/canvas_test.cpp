@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <functional>
 #include <string>
@@ -50,13 +51,14 @@ TEST_P(CanvasArt, DrawsExactly) {
     const auto changes = f.bitmap.changes();
     c.draw(f);
     EXPECT_EQ(Art(f.bitmap), c.expected);
-    // Nothing changes unseen: every pixel that left the paper colour lies in the changed rectangle.
-    const TRect changed = f.bitmap.TakeChanged();
+    // Nothing changes unseen: every pixel that left the paper colour lies in the changed area.
+    const ChangedArea changed = f.bitmap.TakeChanged();
     EXPECT_GT(f.bitmap.changes(), changes);
     for (int y = 0; y < c.height; ++y)
         for (int x = 0; x < c.width; ++x) {
-            const bool inside =
-                x >= changed.left && x < changed.right && y >= changed.top && y < changed.bottom;
+            const bool inside = std::ranges::any_of(changed.Rects(), [&](const TRect& r) {
+                return x >= r.left && x < r.right && y >= r.top && y < r.bottom;
+            });
             EXPECT_TRUE(inside || f.bitmap.at(x, y) == kPaper) << x << "," << y;
         }
 }
@@ -175,16 +177,16 @@ TEST(Canvas, StretchByFourMakesBlocksAndWritesOutsideAreDropped) {
     f.canvas.StretchDraw({0, 0, 8, 8}, src);
     for (int y = 0; y < 8; ++y)
         for (int x = 0; x < 8; ++x) EXPECT_EQ(f.bitmap.at(x, y), src.at(x / 4, y / 4));
-    EXPECT_EQ(f.bitmap.TakeChanged(), (TRect{0, 0, 8, 8}));
+    EXPECT_EQ(f.bitmap.TakeChanged().Bounds(), (TRect{0, 0, 8, 8}));
     f.canvas.SetPixel(1, 2, kInk);
-    EXPECT_EQ(f.bitmap.TakeChanged(), (TRect{1, 2, 2, 3}));
+    EXPECT_EQ(f.bitmap.TakeChanged().Bounds(), (TRect{1, 2, 2, 3}));
     // The other watcher still has every change since it last looked.
-    EXPECT_EQ(f.bitmap.TakeChanged(Bitmap::Watcher::Derived), (TRect{0, 0, 8, 8}));
+    EXPECT_EQ(f.bitmap.TakeChanged(Bitmap::Watcher::Derived).Bounds(), (TRect{0, 0, 8, 8}));
     const Bitmap before = f.bitmap;
     for (auto [x, y] : {std::pair{-1, 0}, {0, -1}, {8, 0}, {0, 8}}) f.canvas.SetPixel(x, y, kInk);
     f.canvas.FloodFill(0, 0, kInk, TFillStyle::fsSurface);  // no pixel of that colour there
     EXPECT_EQ(f.bitmap, before);
-    EXPECT_TRUE(f.bitmap.TakeChanged().empty());
+    EXPECT_TRUE(f.bitmap.TakeChanged().Bounds().empty());
 }
 
 }  // namespace

@@ -5,9 +5,13 @@
 #include <algorithm>
 #include <filesystem>
 #include <functional>
+#include <random>
 #include <string>
 
+#include "document/composite.hpp"
+#include "document/plane.hpp"
 #include "form_fixture.hpp"
+#include "tools/shapes.hpp"
 
 namespace corvanth {
 namespace {
@@ -79,6 +83,46 @@ TEST_P(Shapes, DragsPastTheViewEdgeClip) {
     EXPECT_EQ(Crop({58, 0, 64, 3}), "..#...\n..#...\n..#...\n");
     EXPECT_EQ(Crop({58, 55, 64, 59}), "..#...\n..#...\n..####\n......\n");
     EXPECT_EQ(Count(primary()), 58 + 3);
+}
+
+// Each move shows the press snapshot with only the current shape, in the plane, the view and the
+// composite, wherever the shapes before it lay and even after something else wrote the plane.
+TEST_P(Shapes, EachMoveShowsTheSnapshotWithOnlyTheCurrentShape) {
+    std::mt19937 random(11);
+    for (TColor& c : plane().pixels()) c = random() % 3 ? base() : Grey(static_cast<int>(random() % 256));
+    primary() = Grey(77);
+    using Shape = void (*)(TCanvas, TPoint, TPoint, TColor, bool);
+    const std::pair<int, Shape> tools[] = {
+        {Line, [](TCanvas c, TPoint a, TPoint b, TColor k, bool) { DrawLine(c, a, b, k); }},
+        {Rectangle, DrawRectangle},
+        {Ellipse, DrawEllipse}};
+    for (const auto& [tool, draw] : tools) {
+        form.state.CurrentTool = tool;
+        form.chkFilled.Checked = tool == Ellipse;
+        const Bitmap snapshot = plane();
+        const TPoint from{20, 30};
+        form.imgMainMouseDown(TMouseButton::mbLeft, 4 * from.x + 1, 4 * from.y + 1);
+        for (int i = 0; i < 40; ++i) {
+            if (i == 20) plane().SetPixel(1, 62, Grey(1));  // far from any shape, and undone by the next move
+            const TPoint to{static_cast<int>(random() % 70) - 3, static_cast<int>(random() % 70) - 3};
+            form.imgMainMouseMove(4 * to.x + (to.x < 0 ? -2 : 2), 4 * to.y + (to.y < 0 ? -3 : 3));
+            Bitmap expected = snapshot;
+            CanvasState pen;
+            draw(TCanvas(expected, pen), from, to, primary(), form.chkFilled.Checked);
+            ASSERT_EQ(plane(), expected) << tool << " move " << i;
+            TImage view, composite;
+            view.bounds = composite.bounds = {0, 0, kViewSize, kViewSize};
+            RedrawView(view.GetCanvas(), plane(), false);
+            ASSERT_EQ(form.imgMain.Picture, view.Picture) << tool << " move " << i;
+            form.RefreshPreviews();
+            Compose(composite.GetCanvas().bitmap(), form.imgRGB.Picture, form.imgA.Picture,
+                    Backdrop::Checkerboard, {0, 0, kPlaneSize, kPlaneSize});
+            ASSERT_EQ(form.imgComposite.Picture, composite.Picture) << tool << " move " << i;
+        }
+        form.imgMainMouseUp(TMouseButton::mbLeft, 0, 0);
+        plane() = snapshot;
+    }
+    plane() = Bitmap(64, 64, base());
 }
 
 INSTANTIATE_TEST_SUITE_P(Planes, Shapes, ::testing::Bool(),

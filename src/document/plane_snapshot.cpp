@@ -1,0 +1,57 @@
+#include "document/plane_snapshot.hpp"
+
+#include <algorithm>
+#include <cstddef>
+
+namespace corvanth {
+
+namespace {
+
+// Rows top..bottom-1 of `from` written into `to` between the given columns, both bitmaps the same size.
+void PutRows(Bitmap& to, const Bitmap& from, const TRect& r) {
+    const auto width = static_cast<std::size_t>(from.width());
+    for (int y = r.top; y < r.bottom; ++y)
+        to.PutRow(y, r.left, from.pixels().subspan(y * width + r.left, static_cast<std::size_t>(r.width())));
+}
+
+}  // namespace
+
+void PlaneSnapshot::Take(const Bitmap& plane, int alphaMode) {
+    pixels_ = plane;
+    draft_ = plane;
+    draft_.TakeChanged();
+    drawn_ = ChangedArea(0);
+    plane_ = alphaMode;
+    putAt_.reset();
+}
+
+Bitmap* PlaneSnapshot::Draft(int alphaMode) {
+    if (plane_ != alphaMode) return nullptr;
+    // Back to the snapshot where the plane holds the last preview, and where a draft went unput.
+    const auto width = static_cast<std::size_t>(pixels_.width());
+    for (const ChangedArea& area : {drawn_, draft_.TakeChanged()})
+        for (const TRect& r : area.Rects()) {
+            const auto to = draft_.pixels(r);
+            for (int y = r.top; y < r.bottom; ++y) {
+                const std::size_t at = y * width + r.left;
+                std::copy_n(pixels_.pixels().begin() + at, r.width(), to.begin() + at);
+            }
+        }
+    draft_.TakeChanged();  // putting back draws nothing
+    return &draft_;
+}
+
+void PlaneSnapshot::Put(Bitmap& plane) {
+    const ChangedArea drawn = draft_.TakeChanged();
+    if (plane.width() != draft_.width() || plane.height() != draft_.height()) return;
+    if (putAt_ != plane.changes()) {
+        PutRows(plane, draft_, {0, 0, draft_.width(), draft_.height()});
+    } else {
+        for (const ChangedArea& area : {drawn_, drawn})
+            for (const TRect& r : area.Rects()) PutRows(plane, draft_, r);
+    }
+    drawn_ = drawn;
+    putAt_ = plane.changes();
+}
+
+}  // namespace corvanth
