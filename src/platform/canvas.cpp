@@ -1,11 +1,20 @@
 #include "platform/canvas.hpp"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <utility>
 #include <vector>
 
 namespace corvanth {
+
+namespace {
+// Rounds down, for odd negative numbers too.
+std::int64_t FloorHalf(std::int64_t n) {
+    return n >= 0 ? n / 2 : -((-n + 1) / 2);
+}
+}  // namespace
 
 bool TCanvas::brushCovers(int x, int y) const {
     switch (state_.brush.style) {
@@ -92,24 +101,48 @@ void TCanvas::Ellipse(int x1, int y1, int x2, int y2) {
     if (y2 < y1) std::swap(y1, y2);
     const std::int64_t w = x2 - x1, h = y2 - y1;
     if (w == 0 || h == 0) return;
-    // A pixel belongs to the ellipse when its centre lies inside; doubled coordinates keep it integer.
-    auto inside = [&](int x, int y) {
-        if (x < x1 || x >= x2 || y < y1 || y >= y2) return false;
-        const std::int64_t u = 2 * std::int64_t{x} + 1 - x1 - x2, v = 2 * std::int64_t{y} + 1 - y1 - y2;
-        return u * u * h * h + v * v * w * w <= w * w * h * h;
+    // A pixel belongs to the ellipse when its centre lies inside: with doubled coordinates u and v from
+    // the centre, u*u*h*h + v*v*w*w <= w*w*h*h. In each row that is one run of pixels, found here as the
+    // largest |u| that fits; the pen takes the pixels of the run with a neighbour outside.
+    const auto run = [&](int y) -> std::pair<int, int> {  // first and last x; first > last when none
+        if (y < y1 || y >= y2) return {1, 0};
+        const std::int64_t v = 2 * std::int64_t{y} + 1 - y1 - y2, room = w * w * h * h - v * v * w * w;
+        if (room < 0) return {1, 0};
+        auto u = static_cast<std::int64_t>(std::sqrt(static_cast<double>(room) / static_cast<double>(h * h)));
+        while (u > 0 && u * u * h * h > room) --u;
+        while ((u + 1) * (u + 1) * h * h <= room) ++u;
+        // 2x + 1 - x1 - x2 in -u..u, and x in x1..x2-1.
+        const std::int64_t twice = std::int64_t{x1} + x2 - 1;
+        const auto first = std::max<std::int64_t>(x1, FloorHalf(twice - u + 1));
+        const auto last = std::min<std::int64_t>(x2 - 1, FloorHalf(twice + u));
+        return {static_cast<int>(first), static_cast<int>(last)};
     };
-    const int left = std::max(x1, 0), right = std::min(x2, bitmap_.width());
     const int top = std::max(y1, 0), bottom = std::min(y2, bitmap_.height());
+    const auto paint = [&](int y, int from, int to, TColor c) {  // from..to-1, cut to the bitmap
+        from = std::max(from, 0), to = std::min(to, bitmap_.width());
+        if (from < to) std::ranges::fill(bitmap_.row(y, from, to), c);
+    };
+    std::pair<int, int> above = run(top - 1), here = run(top);
     for (int y = top; y < bottom; ++y) {
-        for (int x = left; x < right; ++x) {
-            if (!inside(x, y)) continue;
-            const bool edge =
-                !inside(x - 1, y) || !inside(x + 1, y) || !inside(x, y - 1) || !inside(x, y + 1);
-            if (edge)
-                bitmap_.at(x, y) = state_.pen.color;
-            else if (brushCovers(x, y))
-                bitmap_.at(x, y) = state_.brush.color;
+        const std::pair<int, int> below = run(y + 1);
+        const auto [first, last] = here;
+        if (first <= last) {
+            // Inside: the pixels whose four neighbours are all in the ellipse.
+            const int in = std::max({first + 1, above.first, below.first});
+            const int out = std::min({last - 1, above.second, below.second}) + 1;
+            if (in < out) {
+                paint(y, first, in, state_.pen.color);
+                paint(y, out, last + 1, state_.pen.color);
+                if (state_.brush.style == TBrushStyle::bsSolid)
+                    paint(y, in, out, state_.brush.color);
+                else
+                    for (int x = std::max(in, 0); x < std::min(out, bitmap_.width()); ++x)
+                        if (brushCovers(x, y)) bitmap_.at(x, y) = state_.brush.color;
+            } else {
+                paint(y, first, last + 1, state_.pen.color);
+            }
         }
+        above = here, here = below;
     }
 }
 

@@ -155,19 +155,35 @@ TEST(Canvas, LineToExcludesTheEndPointInEveryDirection) {
     }
 }
 
-TEST(Canvas, EllipseStaysInsideItsBoxAndPaintsNothingWhenEmpty) {
-    for (int w = 0; w <= 12; ++w)
-        for (int h = 0; h <= 12; ++h) {
-            Fixture f(16, 16);
-            f.canvas.Ellipse(2, 3, 2 + w, 3 + h);
-            int inside = 0, outside = 0;
-            for (int y = 0; y < 16; ++y)
-                for (int x = 0; x < 16; ++x)
-                    if (f.bitmap.at(x, y) == kInk)
-                        (x >= 2 && x < 2 + w && y >= 3 && y < 3 + h ? inside : outside)++;
-            EXPECT_EQ(outside, 0) << w << "x" << h;
-            EXPECT_EQ(inside == 0, w == 0 || h == 0) << w << "x" << h;
-        }
+// Every box up to 14 by 14, whole or cut by the bitmap's edges, in each brush: a pixel is in the ellipse
+// when its centre is, the pen takes those with a neighbour outside and the brush the others it covers.
+TEST(Canvas, EllipseIsThePixelsWhoseCentresLieInside) {
+    constexpr TColor kFill = 0x00FF00;
+    for (const TBrushStyle style : {TBrushStyle::bsSolid, TBrushStyle::bsClear, TBrushStyle::bsDiagCross})
+        for (int w = 0; w <= 14; ++w)
+            for (int h = 0; h <= 14; ++h)
+                for (const int at : {-5, 2, 9}) {
+                    Fixture f(16, 16);
+                    f.state.brush = {kFill, style};
+                    const int x1 = at, y1 = at + 1, x2 = x1 + w, y2 = y1 + h;
+                    f.canvas.Ellipse(x2, y2, x1, y1);  // corners either way round
+                    const auto in = [&](int x, int y) {
+                        const long u = 2 * x + 1 - x1 - x2, v = 2 * y + 1 - y1 - y2;
+                        return x >= x1 && x < x2 && y >= y1 && y < y2 &&
+                               u * u * h * h + v * v * w * w <= long{w} * w * h * h;
+                    };
+                    for (int y = 0; y < 16; ++y)
+                        for (int x = 0; x < 16; ++x) {
+                            const bool edge =
+                                !in(x - 1, y) || !in(x + 1, y) || !in(x, y - 1) || !in(x, y + 1);
+                            const bool covered =
+                                style == TBrushStyle::bsSolid || (style == TBrushStyle::bsDiagCross &&
+                                                                  (((x - y) & 7) == 0 || ((x + y) & 7) == 7));
+                            const TColor want = !in(x, y) ? kPaper : edge ? kInk : covered ? kFill : kPaper;
+                            ASSERT_EQ(f.bitmap.at(x, y), want)
+                                << w << "x" << h << " at " << at << ": " << x << "," << y;
+                        }
+                }
 }
 
 TEST(Canvas, StretchByFourMakesBlocksAndWritesOutsideAreDropped) {
