@@ -12,6 +12,7 @@ void SelectPress(TMain& f, TPoint p) {
 }
 
 void SelectDrag(TMain& f, TPoint p) {
+    if (f.state.SelectionRect.x2 == p.x && f.state.SelectionRect.y2 == p.y) return;  // the frame stands
     f.state.SelectionRect.x2 = p.x;
     f.state.SelectionRect.y2 = p.y;
     f.RedrawView();
@@ -40,6 +41,7 @@ void TMain::DrawSelectionFrame() {
     if (!state.SelectionActive) return;
     const bool clean = magnified_.viewChanges == imgMain.Picture.changes();
     const TRect frame = SelectionFrame(state.SelectionRect);
+    if (clean && magnified_.frame == frame) return;  // nothing has covered it since it was drawn
     DrawSelectionFrameOn(imgMain.GetCanvas(), state.SelectionRect);
     // The next redraw need only clear this frame, unless the view holds something else it cannot know.
     if (clean && (!magnified_.frame || *magnified_.frame == frame)) {

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <span>
 #include <utility>
 #include <vector>
@@ -75,22 +76,17 @@ class BasicBitmap {
     void PutRow(int y, int left, std::span<const Pixel> from) {
         Pixel* to = pixels_.data() + index(left, y);
         if (std::equal(from.begin(), from.end(), to)) return;
-        std::size_t first = 0, last = from.size();
-        while (to[first] == from[first]) ++first;
-        while (to[last - 1] == from[last - 1]) --last;
+        const std::size_t size = from.size();
         // Runs of change far apart in the row, like the two sides of a frame, count apart.
         constexpr std::size_t kGap = 32;
-        std::size_t run = first, end = first + 1;
-        for (std::size_t x = first + 1; x < last; ++x) {
-            if (to[x] == from[x]) continue;
-            if (x - end >= kGap) {
-                widen({left + static_cast<int>(run), y, left + static_cast<int>(end), y + 1});
-                run = x;
-            }
-            end = x + 1;
-        }
-        widen({left + static_cast<int>(run), y, left + static_cast<int>(end), y + 1});
-        std::copy(from.begin() + first, from.begin() + last, to + first);
+        const auto put = [&](std::size_t run, std::size_t end) {
+            widen({left + static_cast<int>(run), y, left + static_cast<int>(end), y + 1});
+            std::copy(from.begin() + run, from.begin() + end, to + run);
+        };
+        std::size_t run = NextDifference(to, from.data(), 0, size), end = run + 1;
+        for (std::size_t x; (x = NextDifference(to, from.data(), end, size)) < size; end = x + 1)
+            if (x - end >= kGap) put(run, end), run = x;
+        put(run, end);
     }
 
     std::span<const Pixel> pixels() const { return pixels_; }
@@ -116,6 +112,17 @@ class BasicBitmap {
     }
 
   private:
+    // The first column from `at` on where the rows differ, or `size` when none does.
+    static std::size_t NextDifference(const Pixel* a, const Pixel* b, std::size_t at, std::size_t size) {
+        // A block's worth of single columns, as a change seldom comes alone; then a block at a time, as
+        // between the edges of a shape lie long stretches that did not change.
+        constexpr std::size_t kBlock = 32 / sizeof(Pixel);
+        for (const std::size_t stop = std::min(at + kBlock, size); at < stop; ++at)
+            if (a[at] != b[at]) return at;
+        while (at + kBlock <= size && std::memcmp(a + at, b + at, sizeof(Pixel) * kBlock) == 0) at += kBlock;
+        while (at < size && a[at] == b[at]) ++at;
+        return at;
+    }
     std::size_t index(int x, int y) const { return static_cast<std::size_t>(y) * width_ + x; }
     void widen(const TRect& r) {
         ++changes_;

@@ -46,17 +46,19 @@ void TCanvas::FillRect(const TRect& r) {
 }
 
 void TCanvas::FrameRect(const TRect& r) {
-    if (r.empty()) return;
+    if (r.empty() || state_.brush.style == TBrushStyle::bsClear) return;
     // Edge by edge, each counting as changed once: the selection frame is drawn on every move, and only
     // its edges change.
+    const bool solid = state_.brush.style == TBrushStyle::bsSolid;
     for (TRect e : Edges(r)) {
         e = Intersect(e, {0, 0, bitmap_.width(), bitmap_.height()});
         if (e.empty()) continue;
         const auto pixels = bitmap_.pixels(e);
-        for (int y = e.top; y < e.bottom; ++y)
+        for (int y = e.top; y < e.bottom; ++y) {
+            const auto row = pixels.begin() + static_cast<std::ptrdiff_t>(y) * bitmap_.width();
             for (int x = e.left; x < e.right; ++x)
-                if (brushCovers(x, y))
-                    pixels[static_cast<std::size_t>(y) * bitmap_.width() + x] = state_.brush.color;
+                if (solid || brushCovers(x, y)) row[x] = state_.brush.color;
+        }
     }
 }
 
