@@ -158,6 +158,10 @@ TEST_P(Selection, SelectFramesTheCellsFromEitherCorner) {
     EXPECT_FALSE(Framed(7, 27));
     form.imgMainMouseMove(100, 100);
     EXPECT_TRUE(Framed(7, 27));
+    // Further hovers find it standing and write nothing.
+    const auto changes = form.imgMain.Picture.changes();
+    form.imgMainMouseMove(120, 90);
+    EXPECT_EQ(form.imgMain.Picture.changes(), changes);
 }
 
 // Select All, a drag by (10, 10): the hole in the top rows and left columns, the picture shifted, the
