@@ -138,7 +138,7 @@ class Selection : public EitherPlane {
         secondary() = Grey(255);
         form.RedrawView();
     }
-    TColor View(int X, int Y) { return form.imgMain.Picture.at(X, Y); }
+    TColor View(int X, int Y) { return form.imgMain.Picture.GetPixel(X, Y); }
     bool Framed(int X, int Y) { return View(X, Y) == clWhite || View(X, Y) == clBlack; }
 };
 
