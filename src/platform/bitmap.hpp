@@ -75,18 +75,32 @@ class BasicBitmap {
     // count as changed: a picture redrawn where little changed repaints little.
     void PutRow(int y, int left, std::span<const Pixel> from) {
         Pixel* to = pixels_.data() + index(left, y);
-        if (std::equal(from.begin(), from.end(), to)) return;
+        const Pixel* source = from.data();
         const std::size_t size = from.size();
-        // Runs of change far apart in the row, like the two sides of a frame, count apart.
-        constexpr std::size_t kGap = 32;
-        const auto put = [&](std::size_t run, std::size_t end) {
-            widen({left + static_cast<int>(run), y, left + static_cast<int>(end), y + 1});
-            std::copy(from.begin() + run, from.begin() + end, to + run);
+        const auto put = [&](std::size_t first, std::size_t last) {  // blocks that hold a change, cut to it
+            while (to[first] == source[first]) ++first;
+            while (to[last - 1] == source[last - 1]) --last;
+            widen({left + static_cast<int>(first), y, left + static_cast<int>(last), y + 1});
+            std::memcpy(to + first, source + first, (last - first) * sizeof(Pixel));
         };
-        std::size_t run = NextDifference(to, from.data(), 0, size), end = run + 1;
-        for (std::size_t x; (x = NextDifference(to, from.data(), end, size)) < size; end = x + 1)
-            if (x - end >= kGap) put(run, end), run = x;
-        put(run, end);
+        // Compared 32 bytes at a time, as most of a row redrawn has not changed. Runs of change far apart,
+        // like the two sides of a frame, count apart.
+        constexpr std::size_t kBlock = 32 / sizeof(Pixel), kGap = 32;
+        std::size_t run = size, end = 0;
+        for (std::size_t at = 0; at < size; at += kBlock) {
+            const std::size_t n = std::min(kBlock, size - at);
+            if (n == kBlock ? std::memcmp(to + at, source + at, sizeof(Pixel) * kBlock) == 0
+                            : std::equal(source + at, source + size, to + at))
+                continue;
+            if (run == size) {
+                run = at;
+            } else if (at - end >= kGap) {
+                put(run, end);
+                run = at;
+            }
+            end = at + n;
+        }
+        if (run != size) put(run, end);
     }
 
     std::span<const Pixel> pixels() const { return pixels_; }
@@ -112,17 +126,6 @@ class BasicBitmap {
     }
 
   private:
-    // The first column from `at` on where the rows differ, or `size` when none does.
-    static std::size_t NextDifference(const Pixel* a, const Pixel* b, std::size_t at, std::size_t size) {
-        // A block's worth of single columns, as a change seldom comes alone; then a block at a time, as
-        // between the edges of a shape lie long stretches that did not change.
-        constexpr std::size_t kBlock = 32 / sizeof(Pixel);
-        for (const std::size_t stop = std::min(at + kBlock, size); at < stop; ++at)
-            if (a[at] != b[at]) return at;
-        while (at + kBlock <= size && std::memcmp(a + at, b + at, sizeof(Pixel) * kBlock) == 0) at += kBlock;
-        while (at < size && a[at] == b[at]) ++at;
-        return at;
-    }
     std::size_t index(int x, int y) const { return static_cast<std::size_t>(y) * width_ + x; }
     void widen(const TRect& r) {
         ++changes_;
