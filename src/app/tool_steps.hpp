@@ -9,7 +9,7 @@ using ToolStep = void (*)(TMain&, TPoint);
 
 inline void Nothing(TMain&, TPoint) {}
 
-// Every preview: restore the active plane from the preview's press snapshot, then draw over it. Draws
+// Every preview: the preview's press snapshot with this one drawn over it becomes the active plane. Draws
 // nothing once the preview has ended or when the snapshot is of the other plane.
 template <class Draw>
 void DrawOverSnapshot(TMain& f, PlaneSnapshot& base, Draw&& draw) {
