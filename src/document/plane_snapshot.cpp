@@ -32,9 +32,10 @@ Bitmap* PlaneSnapshot::Draft(int alphaMode) {
     for (const ChangedArea& area : {drawn_, draft_.TakeChanged()})
         for (const TRect& r : area.Rects()) {
             const auto to = draft_.pixels(r);
+            const auto n = static_cast<std::size_t>(r.width());
             for (int y = r.top; y < r.bottom; ++y) {
                 const std::size_t at = y * width + r.left;
-                std::copy_n(pixels_.pixels().begin() + at, r.width(), to.begin() + at);
+                std::ranges::copy(pixels_.pixels().subspan(at, n), to.subspan(at, n).begin());
             }
         }
     draft_.TakeChanged();  // putting back draws nothing
