@@ -101,17 +101,19 @@ TEST_P(Shapes, EachMoveShowsTheSnapshotWithOnlyTheCurrentShape) {
         form.chkFilled.Checked = tool == Ellipse;
         const Bitmap snapshot = plane();
         const TPoint from{20, 30};
-        form.imgMainMouseDown(TMouseButton::mbLeft, 4 * from.x + 1, 4 * from.y + 1);
+        form.imgMainMouseDown(TMouseButton::mbLeft, ViewAt(from.x, 1), ViewAt(from.y, 1));
         for (int i = 0; i < 40; ++i) {
-            if (i == 20) plane().SetPixel(1, 62, Grey(1));  // far from any shape, and undone by the next move
+            if (i == 20)
+                plane().SetPixel(1, 62, Grey(1));  // behind the preview's back: the next move undoes it
             const TPoint to{static_cast<int>(random() % 70) - 3, static_cast<int>(random() % 70) - 3};
-            form.imgMainMouseMove(4 * to.x + (to.x < 0 ? -2 : 2), 4 * to.y + (to.y < 0 ? -3 : 3));
+            form.imgMainMouseMove(ViewAt(to.x, 2), ViewAt(to.y, 3));
             Bitmap expected = snapshot;
             CanvasState pen;
             draw(TCanvas(expected, pen), from, to, primary(), form.chkFilled.Checked);
             ASSERT_EQ(plane(), expected) << tool << " move " << i;
             TImage view, composite;
-            view.bounds = composite.bounds = {0, 0, kViewSize, kViewSize};
+            view.bounds = {0, 0, kViewSize, kViewSize};
+            composite.bounds = {0, 0, kPlaneSize, kPlaneSize};
             RedrawView(view.GetCanvas(), plane(), false);
             ASSERT_EQ(form.imgMain.Picture, view.Picture) << tool << " move " << i;
             form.RefreshPreviews();

@@ -22,15 +22,16 @@ class Tools : public ::testing::Test {
         form.imgMainMouseDown(b, 4 * x + 1, 4 * y + 2);
         form.imgMainMouseUp(b, 4 * x + 1, 4 * y + 2);
     }
-    // Press at the first plane pixel, move through the others, release at the last; pixels outside the
-    // plane are reached from outside the view.
+    // The view coordinate `inside` pixels into plane pixel v's cell; pixels outside the plane are reached
+    // from outside the view.
+    static int ViewAt(int v, int inside) { return 4 * v + (v < 0 ? -inside : inside); }
+    // Press at the first plane pixel, move through the others, release at the last.
     void Drag(int tool, std::initializer_list<TPoint> path) {
-        const auto at = [](int v, int inside) { return 4 * v + (v < 0 ? -inside : inside); };
         form.state.CurrentTool = tool;
         const TPoint first = *path.begin(), last = *(path.end() - 1);
-        form.imgMainMouseDown(TMouseButton::mbLeft, at(first.x, 1), at(first.y, 2));
-        for (const TPoint p : path) form.imgMainMouseMove(at(p.x, 1), at(p.y, 2));
-        form.imgMainMouseUp(TMouseButton::mbLeft, at(last.x, 1), at(last.y, 2));
+        form.imgMainMouseDown(TMouseButton::mbLeft, ViewAt(first.x, 1), ViewAt(first.y, 2));
+        for (const TPoint p : path) form.imgMainMouseMove(ViewAt(p.x, 1), ViewAt(p.y, 2));
+        form.imgMainMouseUp(TMouseButton::mbLeft, ViewAt(last.x, 1), ViewAt(last.y, 2));
     }
     void Type(const std::string& text, int key) {
         form.edtText.SetTextBuf(text);
