@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <initializer_list>
@@ -128,8 +127,7 @@ void Well(InkBitmap& b, TRect r) {
     Bevel(b, r, Ink::Shade, Ink::Light);
 }
 
-// The readout writes a line on every move, so only lit pixels are visited, and the text counts as changed
-// once.
+// The readout writes a line on every move, so the text counts as changed once, not pixel by pixel.
 void PutText(InkBitmap& b, int x, int y, std::string_view s, Ink c, int scale = 1) {
     const TRect area = Inside(b, {x, y, x + TextWidth(s, scale), y + kGlyphHeight * scale});
     if (area.empty()) return;
@@ -140,11 +138,15 @@ void PutText(InkBitmap& b, int x, int y, std::string_view s, Ink c, int scale = 
         for (int row = 0; g && row < kGlyphHeight * scale; ++row) {
             if (y + row < area.top || y + row >= area.bottom) continue;
             const auto line = pixels.begin() + static_cast<std::ptrdiff_t>(y + row) * b.width();
-            for (unsigned lit = g->rows[row / scale]; lit != 0; lit &= lit - 1) {
-                const int col = kGlyphWidth - 1 - std::countr_zero(lit);
+            const unsigned lit = g->rows[row / scale];
+            for (int col = 0; col < kGlyphWidth; ++col) {
+                if (((lit >> (kGlyphWidth - 1 - col)) & 1U) == 0) continue;
                 const int from = std::max(gx + col * scale, area.left),
                           to = std::min(gx + (col + 1) * scale, area.right);
-                for (int px = from; px < to; ++px) line[px] = c;
+                if (scale == 1 && from < to)
+                    line[from] = c;  // the readout's size: one store, where a fill is a library call
+                else
+                    for (int px = from; px < to; ++px) line[px] = c;
             }
         }
     }

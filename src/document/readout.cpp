@@ -32,6 +32,7 @@ std::string Hex(TColor c) {
 std::string ReadoutText(std::optional<TPoint> pixel, TColor rgb, int alpha, bool alphaMode,
                         std::optional<DragSize> drag) {
     std::string out;
+    out.reserve(64);  // the longest readout, in one allocation
     if (pixel) {
         Append(out, pixel->x, ", ", pixel->y, "  ");
         if (!alphaMode) Append(out, Red(rgb), " ", Green(rgb), " ", Blue(rgb), " #", Hex(rgb), "  ");

@@ -45,8 +45,12 @@ class BasicBitmap {
         height_ = std::exchange(other.height_, 0);
         pixels_ = std::move(other.pixels_);
         other.pixels_.clear();
-        for (ChangedArea& w : watched_) w.Take();  // all of it is new
-        widen({0, 0, width_, height_});
+        ++changes_;
+        watching_ = {};  // all of it is new to every watcher
+        for (ChangedArea& w : watched_) {
+            w.Take();
+            w.Add({0, 0, width_, height_});
+        }
         return *this;
     }
 
@@ -117,7 +121,9 @@ class BasicBitmap {
     // What was written since the watcher last took it (the whole bitmap for a new one), and from now on
     // nothing.
     ChangedArea TakeChanged(Watcher w = Watcher::Shown) {
-        return watched_[static_cast<std::size_t>(w)].Take();
+        const auto i = static_cast<std::size_t>(w);
+        watching_[i] = true;
+        return watched_[i].Take();
     }
 
     // The pixels only: two bitmaps are equal whatever their history.
@@ -129,7 +135,9 @@ class BasicBitmap {
     std::size_t index(int x, int y) const { return static_cast<std::size_t>(y) * width_ + x; }
     void widen(const TRect& r) {
         ++changes_;
-        for (ChangedArea& w : watched_) w.Add(r);
+        // A watcher that has not taken its area yet holds the whole bitmap: it needs no more.
+        for (std::size_t i = 0; i < watched_.size(); ++i)
+            if (watching_[i]) watched_[i].Add(r);
     }
     int width_ = 0;
     int height_ = 0;
@@ -138,6 +146,7 @@ class BasicBitmap {
     // A pixel costs the window little to repaint; one plane pixel costs the magnified view sixteen and the
     // previews a blend, while a rectangle costs them only a loop.
     std::array<ChangedArea, 3> watched_{ChangedArea(256), ChangedArea(16), ChangedArea(16)};
+    std::array<bool, 3> watching_{};
 };
 
 // Outside reads give black, which is TColor 0.
