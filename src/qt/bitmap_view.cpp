@@ -32,12 +32,12 @@ bool BitmapView::covers(const QRect& r) const {
            r.bottom() < geometry_.top() + std::min(geometry_.height(), pictureSize().height());
 }
 
-void BitmapView::takeChanges(QRegion& changed) {
+void BitmapView::takeChanges(std::vector<QRect>& changed) {
     const bool flipped = shown_ != model_.Visible;
     shown_ = model_.Visible;
     // A hidden control's changes wait in its bitmap until it is shown; hiding it repaints what is below.
     if (!shown_) {
-        if (flipped) changed += geometry_;
+        if (flipped) changed.push_back(geometry_);
         return;
     }
     const std::uint64_t changes = std::visit([](const auto* p) { return p->changes(); }, picture_);
@@ -48,11 +48,13 @@ void BitmapView::takeChanges(QRegion& changed) {
     const bool resized = size != shownSize_;
     shownSize_ = size;
     if (flipped || resized) {
-        changed += geometry_;
+        changed.push_back(geometry_);
         return;
     }
     for (const TRect& r : area.Rects())
-        changed += QRect(r.left, r.top, r.width(), r.height()).translated(geometry_.topLeft()) & geometry_;
+        if (const QRect part = QRect(r.left, r.top, r.width(), r.height()).translated(geometry_.topLeft()) & geometry_;
+            !part.isEmpty())
+            changed.push_back(part);
 }
 
 void BitmapView::compose(const QRect& part, QRgb* to, qsizetype stride) const {

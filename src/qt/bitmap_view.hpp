@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <variant>
+#include <vector>
 
 #include "app/tmain.hpp"
 #include "platform/controls.hpp"
@@ -37,7 +38,7 @@ class BitmapView {
 
     // Takes the visibility from the model; adds to `changed` the parts of the surface to repaint for what
     // changed since the last call.
-    void takeChanges(QRegion& changed);
+    void takeChanges(std::vector<QRect>& changed);
     // Writes the control's pixels in the part of the surface given to `to`, which holds the part's top-left
     // pixel and has rows stride pixels apart. See-through pixels leave what is below them.
     void compose(const QRect& part, QRgb* to, qsizetype stride) const;

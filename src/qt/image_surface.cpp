@@ -56,9 +56,9 @@ BitmapView& ImageSurface::add(TArtwork& model, bool seeThrough) {
 
 BitmapView& ImageSurface::add(std::unique_ptr<BitmapView> view) {
     views_.push_back(std::move(view));
-    QRegion changed;
-    views_.back()->takeChanges(changed);
-    update(changed);
+    views_.back()->takeChanges(changed_);
+    for (const QRect& r : changed_) update(r);
+    changed_.clear();
     return *views_.back();
 }
 
@@ -70,9 +70,17 @@ BitmapView* ImageSurface::view(const TControl& model) const {
 
 // One request for all that changed: Qt's cost is per request, not per pixel.
 void ImageSurface::sync() {
-    QRegion changed;
-    for (const auto& v : views_) v->takeChanges(changed);
-    if (!changed.isEmpty()) update(changed);
+    for (const auto& v : views_) v->takeChanges(changed_);
+    if (changed_.empty()) return;
+    // Top to bottom, then left to right: a rectangle below the region's last band, or beside it in the
+    // same band, joins it as an append, where one out of order makes Qt merge bands.
+    std::ranges::sort(changed_, [](const QRect& a, const QRect& b) {
+        return std::pair(a.top(), a.left()) < std::pair(b.top(), b.left());
+    });
+    QRegion region;
+    for (const QRect& r : changed_) region += r;
+    changed_.clear();
+    update(region);
 }
 
 void ImageSurface::compose(const QRect& r, QRgb* to, qsizetype stride) const {

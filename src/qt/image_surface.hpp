@@ -50,6 +50,7 @@ class ImageSurface : public QWidget {
     void hover(BitmapView* view);
 
     std::vector<std::unique_ptr<BitmapView>> views_;
+    std::vector<QRect> changed_;  // kept between syncs, so a sync allocates nothing
     // A press goes to the control under it, and everything after it to that control until the last
     // button is up, as a widget grabs the mouse.
     BitmapView* grabbed_ = nullptr;
