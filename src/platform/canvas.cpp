@@ -80,12 +80,18 @@ void TCanvas::LineTo(int x, int y) {
             pixels[static_cast<std::size_t>(py) * bitmap_.width() + x] = state_.pen.color;
         return;
     }
-    // Bresenham from the current point; the end point itself is left out.
+    // Bresenham from the current point; the end point itself is left out. The line's box counts as changed
+    // once, not pixel by pixel: a line preview is drawn again on every move.
+    const TRect box = Intersect({std::min(cx, x), std::min(cy, y), std::max(cx, x) + 1, std::max(cy, y) + 1},
+                                {0, 0, bitmap_.width(), bitmap_.height()});
+    if (box.empty()) return;
+    const auto pixels = bitmap_.pixels(box);
     const int dx = std::abs(x - cx), dy = -std::abs(y - cy);
     const int sx = cx < x ? 1 : -1, sy = cy < y ? 1 : -1;
     int err = dx + dy;
     while (cx != x || cy != y) {
-        bitmap_.SetPixel(cx, cy, state_.pen.color);
+        if (bitmap_.contains(cx, cy))
+            pixels[static_cast<std::size_t>(cy) * bitmap_.width() + cx] = state_.pen.color;
         const int e2 = 2 * err;
         if (e2 >= dy) {
             err += dy;

@@ -135,24 +135,34 @@ TEST(Canvas, LineToExcludesTheEndPointInEveryDirection) {
     for (int dx = -9; dx <= 9; ++dx) {
         for (int dy = -9; dy <= 9; ++dy) {
             Fixture f(21, 21);
+            f.bitmap.TakeChanged();
             f.canvas.MoveTo(10, 10);
             f.canvas.LineTo(10 + dx, 10 + dy);
+            const TRect changed = f.bitmap.TakeChanged().Bounds();
             const int steps = std::max(std::abs(dx), std::abs(dy));
-            int painted = 0, besideEnd = 0;
+            int painted = 0, besideEnd = 0, unseen = 0;
             for (int y = 0; y < 21; ++y)
                 for (int x = 0; x < 21; ++x) {
-                    if (f.bitmap.at(x, y) != kInk) continue;
+                    if (f.bitmap.GetPixel(x, y) != kInk) continue;
                     ++painted;
                     besideEnd += std::max(std::abs(x - 10 - dx), std::abs(y - 10 - dy)) == 1;
+                    unseen += x < changed.left || x >= changed.right || y < changed.top || y >= changed.bottom;
                 }
             SCOPED_TRACE(::testing::Message() << "offset " << dx << "," << dy);
             EXPECT_EQ(painted, steps);
+            EXPECT_EQ(unseen, 0);
             EXPECT_EQ(f.bitmap.at(10 + dx, 10 + dy), kPaper);
             if (steps == 0) continue;
             EXPECT_EQ(f.bitmap.at(10, 10), kInk);
             EXPECT_GE(besideEnd, 1);
         }
     }
+    // One that runs off the edges counts only what lies inside as changed.
+    Fixture f(21, 21);
+    f.bitmap.TakeChanged();
+    f.canvas.MoveTo(-5, 30);
+    f.canvas.LineTo(30, -4);
+    EXPECT_EQ(f.bitmap.TakeChanged().Bounds(), (TRect{0, 0, 21, 21}));
 }
 
 // Every box up to 14 by 14, whole or cut by the bitmap's edges, in each brush: a pixel is in the ellipse
@@ -203,6 +213,10 @@ TEST(Canvas, StretchByFourMakesBlocksAndWritesOutsideAreDropped) {
     f.canvas.FloodFill(0, 0, kInk, TFillStyle::fsSurface);  // no pixel of that colour there
     EXPECT_EQ(f.bitmap, before);
     EXPECT_TRUE(f.bitmap.TakeChanged().Bounds().empty());
+    // A watcher that has looked sees only what came after; one that never looked, everything.
+    f.canvas.SetPixel(3, 4, kInk);
+    EXPECT_EQ(f.bitmap.TakeChanged(Bitmap::Watcher::Derived).Bounds(), (TRect{3, 4, 4, 5}));
+    EXPECT_EQ(f.bitmap.TakeChanged(Bitmap::Watcher::Magnified).Bounds(), (TRect{0, 0, 8, 8}));
 }
 
 }  // namespace
