@@ -127,7 +127,7 @@ void Well(InkBitmap& b, TRect r) {
     Bevel(b, r, Ink::Shade, Ink::Light);
 }
 
-// The readout writes a line on every move, so the text counts as changed once, not pixel by pixel.
+// The text counts as changed once, not pixel by pixel.
 void PutText(InkBitmap& b, int x, int y, std::string_view s, Ink c, int scale = 1) {
     const TRect area = Inside(b, {x, y, x + TextWidth(s, scale), y + kGlyphHeight * scale});
     if (area.empty()) return;
@@ -144,11 +144,25 @@ void PutText(InkBitmap& b, int x, int y, std::string_view s, Ink c, int scale = 
                 const int from = std::max(gx + col * scale, area.left),
                           to = std::min(gx + (col + 1) * scale, area.right);
                 if (scale == 1 && from < to)
-                    line[from] = c;  // the readout's size: one store, where a fill is a library call
+                    line[from] = c;  // one store, where a fill is a library call
                 else
                     for (int px = from; px < to; ++px) line[px] = c;
             }
         }
+    }
+}
+
+// One character's cell, ink on paper, in one pass: the readout redraws a few of them on every move.
+void PutCell(InkBitmap& b, int x, int y, char c, Ink ink, Ink paper) {
+    const TRect area = Inside(b, {x, y, x + kGlyphWidth, y + kGlyphHeight});
+    if (area.empty()) return;
+    const std::span<Ink> pixels = b.pixels(area);
+    const Glyph* g = FindGlyph(c);
+    for (int row = area.top; row < area.bottom; ++row) {
+        const unsigned lit = g ? g->rows[row - y] : 0U;
+        const auto line = pixels.begin() + static_cast<std::ptrdiff_t>(row) * b.width();
+        for (int px = area.left; px < area.right; ++px)
+            line[px] = ((lit >> (kGlyphWidth - 1 - (px - x))) & 1U) != 0 ? ink : paper;
     }
 }
 
@@ -280,8 +294,7 @@ void PaintReadout(TMain& form, std::string_view shown, std::string_view text) {
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (shown[i] == text[i]) continue;
         const int left = at.left + static_cast<int>(i) * kAdvance;
-        FillBox(strip, {left, top, left + kGlyphWidth, top + kGlyphHeight}, Ink::Face);
-        PutText(strip, left, top, text.substr(i, 1), Ink::Text);
+        PutCell(strip, left, top, text[i], Ink::Text, Ink::Face);
     }
 }
 
