@@ -51,10 +51,11 @@ void BitmapView::takeChanges(std::vector<QRect>& changed) {
         changed.push_back(geometry_);
         return;
     }
-    for (const TRect& r : area.Rects())
-        if (const QRect part = QRect(r.left, r.top, r.width(), r.height()).translated(geometry_.topLeft()) & geometry_;
-            !part.isEmpty())
-            changed.push_back(part);
+    const QPoint origin = geometry_.topLeft();
+    for (const TRect& r : area.Rects()) {
+        const QRect part = QRect(r.left, r.top, r.width(), r.height()).translated(origin) & geometry_;
+        if (!part.isEmpty()) changed.push_back(part);
+    }
 }
 
 void BitmapView::compose(const QRect& part, QRgb* to, qsizetype stride) const {

@@ -146,7 +146,8 @@ TEST(Canvas, LineToExcludesTheEndPointInEveryDirection) {
                     if (f.bitmap.GetPixel(x, y) != kInk) continue;
                     ++painted;
                     besideEnd += std::max(std::abs(x - 10 - dx), std::abs(y - 10 - dy)) == 1;
-                    unseen += x < changed.left || x >= changed.right || y < changed.top || y >= changed.bottom;
+                    unseen +=
+                        x < changed.left || x >= changed.right || y < changed.top || y >= changed.bottom;
                 }
             SCOPED_TRACE(::testing::Message() << "offset " << dx << "," << dy);
             EXPECT_EQ(painted, steps);
