@@ -1,6 +1,5 @@
 #pragma once
 #include <QRect>
-#include <QRegion>
 #include <QRgb>
 #include <QSize>
 #include <cstdint>

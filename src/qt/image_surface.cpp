@@ -3,6 +3,7 @@
 #include <QBackingStore>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QRegion>
 #include <algorithm>
 #include <cmath>
 #include <utility>
