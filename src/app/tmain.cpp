@@ -92,10 +92,7 @@ void TMain::RedrawView() {
     if (!kept) {
         corvanth::RedrawView(view, plane, grid);
     } else {
-        for (const TRect& r : changed.Rects())
-            corvanth::RedrawView(
-                view, plane, grid,
-                {r.left * kViewScale, r.top * kViewScale, r.right * kViewScale, r.bottom * kViewScale});
+        for (const TRect& r : changed.Rects()) RedrawChangedCells(view, plane, grid, r);
         if (magnified_.frame)
             for (const TRect& edge : Edges(*magnified_.frame)) corvanth::RedrawView(view, plane, grid, edge);
     }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <span>
+#include <utility>
 
 namespace corvanth {
 
@@ -39,6 +40,36 @@ void RedrawView(TCanvas view, const Bitmap& plane, bool grid, TRect area) {
         }
         bitmap.PutRow(y, area.left, row);
     }
+}
+
+void RedrawChangedCells(TCanvas view, const Bitmap& plane, bool grid, TRect area) {
+    Bitmap& bitmap = view.bitmap();
+    if (plane.width() != kPlaneSize || plane.height() != kPlaneSize) return;
+    if (bitmap.width() != kViewSize || bitmap.height() != kViewSize) return RedrawView(view, plane, grid);
+    area = Intersect(area, {0, 0, kPlaneSize, kPlaneSize});
+    const int side = grid ? kViewScale - 1 : kViewScale;
+    const std::span<const TColor> shown = std::as_const(bitmap).pixels();
+    for (int y = area.top; y < area.bottom; ++y) {
+        const TColor* from = plane.pixels().data() + static_cast<std::size_t>(y) * kPlaneSize;
+        const TColor* top = shown.data() + static_cast<std::size_t>(y) * kViewScale * kViewSize;
+        // Each run of changed cells in the row counts as changed in one piece.
+        for (int x = area.left; x < area.right;) {
+            if (from[x] == top[x * kViewScale]) {
+                ++x;
+                continue;
+            }
+            const int run = x;
+            while (x < area.right && from[x] != top[x * kViewScale]) ++x;
+            const std::span<TColor> to = bitmap.pixels(
+                {run * kViewScale, y * kViewScale, (x - 1) * kViewScale + side, y * kViewScale + side});
+            for (int row = y * kViewScale; row < y * kViewScale + side; ++row)
+                for (int cell = run; cell < x; ++cell)
+                    std::fill_n(to.begin() + row * kViewSize + cell * kViewScale, side, from[cell]);
+        }
+    }
+    // The grid lines stop short of the view's last pixel, which shows the last plane pixel.
+    if (grid && !area.empty() && area.right == kPlaneSize && area.bottom == kPlaneSize)
+        bitmap.PutRow(kViewSize - 1, kViewSize - 1, plane.pixels().last(1));
 }
 
 void PaintCell(TCanvas view, int x, int y, TColor color, bool grid) {

@@ -85,8 +85,9 @@ TEST_P(Shapes, DragsPastTheViewEdgeClip) {
     EXPECT_EQ(Count(primary()), 58 + 3);
 }
 
-// Each move shows the press snapshot with only the current shape, in the plane, the view and the
-// composite, wherever the shapes before it lay and even after something else wrote the plane.
+// Each move shows the press snapshot with only the current shape, in the plane, the view (with and
+// without the grid) and the composite, wherever the shapes before it lay and even after something else
+// wrote the plane.
 TEST_P(Shapes, EachMoveShowsTheSnapshotWithOnlyTheCurrentShape) {
     std::mt19937 random(11);
     for (TColor& c : plane().pixels()) c = random() % 3 ? base() : Grey(static_cast<int>(random() % 256));
@@ -96,7 +97,10 @@ TEST_P(Shapes, EachMoveShowsTheSnapshotWithOnlyTheCurrentShape) {
         {Line, [](TCanvas c, TPoint a, TPoint b, TColor k, bool) { DrawLine(c, a, b, k); }},
         {Rectangle, DrawRectangle},
         {Ellipse, DrawEllipse}};
-    for (const auto& [tool, draw] : tools) {
+    for (int run = 0; run < 6; ++run) {
+        const auto& [tool, draw] = tools[run % 3];
+        const bool grid = run >= 3;
+        form.state.GridVisible = grid;
         form.state.CurrentTool = tool;
         form.chkFilled.Checked = tool == Ellipse;
         const Bitmap snapshot = plane();
@@ -105,7 +109,11 @@ TEST_P(Shapes, EachMoveShowsTheSnapshotWithOnlyTheCurrentShape) {
         for (int i = 0; i < 40; ++i) {
             if (i == 20)
                 plane().SetPixel(1, 62, Grey(1));  // behind the preview's back: the next move undoes it
-            const TPoint to{static_cast<int>(random() % 70) - 3, static_cast<int>(random() % 70) - 3};
+            // Now and then just past the corner, so the rectangle covers the last pixel, where the grid
+            // lines stop short.
+            const TPoint to =
+                i % 8 == 7 ? TPoint{64, 64}
+                           : TPoint{static_cast<int>(random() % 70) - 3, static_cast<int>(random() % 70) - 3};
             form.imgMainMouseMove(ViewAt(to.x, 2), ViewAt(to.y, 3));
             Bitmap expected = snapshot;
             CanvasState pen;
@@ -114,8 +122,8 @@ TEST_P(Shapes, EachMoveShowsTheSnapshotWithOnlyTheCurrentShape) {
             TImage view, composite;
             view.bounds = {0, 0, kViewSize, kViewSize};
             composite.bounds = {0, 0, kPlaneSize, kPlaneSize};
-            RedrawView(view.GetCanvas(), plane(), false);
-            ASSERT_EQ(form.imgMain.Picture, view.Picture) << tool << " move " << i;
+            RedrawView(view.GetCanvas(), plane(), grid);
+            ASSERT_EQ(form.imgMain.Picture, view.Picture) << tool << " move " << i << " grid " << grid;
             form.RefreshPreviews();
             Compose(composite.GetCanvas().bitmap(), form.imgRGB.Picture, form.imgA.Picture,
                     Backdrop::Checkerboard, {0, 0, kPlaneSize, kPlaneSize});
