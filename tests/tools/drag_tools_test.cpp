@@ -86,12 +86,11 @@ TEST_P(Shapes, DragsPastTheViewEdgeClip) {
 }
 
 // Each move shows the press snapshot with only the current shape, in the plane, the view (with and
-// without the grid) and the composite, wherever the shapes before it lay and even after something else
-// wrote the plane.
+// without the grid) and the composite, wherever the shapes before it lay, even after something else
+// wrote the plane or the colour changed under a pointer that stayed on its pixel.
 TEST_P(Shapes, EachMoveShowsTheSnapshotWithOnlyTheCurrentShape) {
     std::mt19937 random(11);
     for (TColor& c : plane().pixels()) c = random() % 3 ? base() : Grey(static_cast<int>(random() % 256));
-    primary() = Grey(77);
     using Shape = void (*)(TCanvas, TPoint, TPoint, TColor, bool);
     const std::pair<int, Shape> tools[] = {
         {Line, [](TCanvas c, TPoint a, TPoint b, TColor k, bool) { DrawLine(c, a, b, k); }},
@@ -103,18 +102,21 @@ TEST_P(Shapes, EachMoveShowsTheSnapshotWithOnlyTheCurrentShape) {
         form.state.GridVisible = grid;
         form.state.CurrentTool = tool;
         form.chkFilled.Checked = tool == Ellipse;
+        primary() = Grey(77);
         const Bitmap snapshot = plane();
         const TPoint from{20, 30};
         form.imgMainMouseDown(TMouseButton::mbLeft, ViewAt(from.x, 1), ViewAt(from.y, 1));
+        TPoint to = from;
         for (int i = 0; i < 40; ++i) {
-            if (i == 20)
-                plane().SetPixel(1, 62, Grey(1));  // behind the preview's back: the next move undoes it
-            // Now and then just past the corner, so the rectangle covers the last pixel, where the grid
-            // lines stop short.
-            const TPoint to =
-                i % 8 == 7 ? TPoint{64, 64}
-                           : TPoint{static_cast<int>(random() % 70) - 3, static_cast<int>(random() % 70) - 3};
-            form.imgMainMouseMove(ViewAt(to.x, 2), ViewAt(to.y, 3));
+            if (i == 20) plane().SetPixel(1, 62, Grey(1));  // behind the preview's back
+            if (i == 30) primary() = Grey(78);
+            // Some moves stay on the last pixel; now and then one goes just past the corner, so the
+            // rectangle covers the last pixel, where the grid lines stop short.
+            if (i % 10 != 0 && i % 7 != 3)
+                to = i % 8 == 7
+                         ? TPoint{64, 64}
+                         : TPoint{static_cast<int>(random() % 70) - 3, static_cast<int>(random() % 70) - 3};
+            form.imgMainMouseMove(ViewAt(to.x, i % 4), ViewAt(to.y, 3 - i % 4));
             Bitmap expected = snapshot;
             CanvasState pen;
             draw(TCanvas(expected, pen), from, to, primary(), form.chkFilled.Checked);
