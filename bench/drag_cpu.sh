@@ -1,16 +1,18 @@
 #!/usr/bin/env bash
 # CPU per mouse-move event of a drag over the view with a tool (the brush unless another is named),
 # beside a bare Qt program that paints a 3 by 3 dab and repaints only that rectangle, both built by the
-# same CMake. 2,000 paced motion events with the button held per run, ten runs of each taken in turn,
-# under a private Xvfb with a window manager; the CPU is read from /proc/PID/stat. On a shared machine
-# the speed drifts from minute to minute, so each editor run is set beside the bare run next to it, and
-# the median of those ratios is the figure.
+# same CMake, both running at once under a private Xvfb with a window manager. The CPU is read from
+# /proc/PID/stat around each burst of moves.
+# This machine's speed drifts from second to second, so the two take turns in short bursts of 200 paced
+# motion events with the button held, each burst a new press: ten bursts each make a round of 2,000
+# events, along the same path the whole round. Each round's ratio sets the two side by side over the
+# same few seconds; the figure is the median of the rounds.
 # Usage: bench/drag_cpu.sh BUILD_DIR [ROUNDS] [brush|line|rectangle|ellipse|select]
 set -euo pipefail
 build=$(realpath "${1:?build directory}")
 source "$(dirname "$0")/../tests/e2e/e2e_lib.sh"
 start_x
-events=2000
+events=2000 burst=200
 # The middle of the tool's cell in the palette.
 case ${3:-brush} in
   brush) tool=(36 11) ;;
@@ -20,51 +22,61 @@ case ${3:-brush} in
   select) tool=(84 33) ;;
   *) echo "unknown tool: $3" >&2; exit 2 ;;
 esac
-ticks=$(getconf CLK_TCK)
 
 cpu_ticks() { sed 's/.*) //' "/proc/$1/stat" | awk '{print $12 + $13}'; }
 
-# Drags over the 256 by 256 area whose top-left is at screen (ox, oy); prints microseconds per event.
-drag() {  # pid ox oy
+# One burst over the 256 by 256 area whose top-left is at screen (ox, oy): a press at its corner, then
+# moves FIRST..FIRST+burst-1 of the path; adds the CPU ticks it took to the file named.
+drag() {  # pid ox oy first ticks-file
   local moves before after
   moves=$(python3 -c "
 import sys
-ox, oy, n = map(int, sys.argv[1:])
-for i in range(n):
+ox, oy, first, n = map(int, sys.argv[1:])
+for i in range(first, first + n):
     print(f'mousemove {ox + 4 + (i * 3) % 248} {oy + 4 + (i * 3) // 248 * 6 % 248} sleep 0.003')
-" "$2" "$3" "$events")
-  xdotool mousemove $(($2 + 4)) $(($3 + 4)) mousedown 1
-  sleep 0.3
+" "$2" "$3" "$4" "$burst")
+  xdotool mousemove $(($2 + 4)) $(($3 + 4))
+  sleep 0.1
   before=$(cpu_ticks "$1")
+  xdotool mousedown 1
   # shellcheck disable=SC2086
   xdotool $moves
-  sleep 0.3
-  after=$(cpu_ticks "$1")
   xdotool mouseup 1
-  echo $(((after - before) * 1000000 / ticks / events))
+  sleep 0.2
+  after=$(cpu_ticks "$1")
+  echo $((after - before)) >>"$5"
 }
 
-for _ in $(seq "${2:-10}"); do
-  start_editor "$build/src/qt/corvanth-logo-editor"
-  close_intro
-  click_client $((30 + tool[0])) $((30 + tool[1]))
-  drag "$app_pid" $((cx + 262)) $((cy + 54)) >>"$work/editor"
-  kill "$app_pid"
+start_editor "$build/src/qt/corvanth-logo-editor"
+close_intro
+click_client $((30 + tool[0])) $((30 + tool[1]))
+"$build/bench/bare_qt_paint" >/dev/null 2>&1 & pids+=($!)
+bare_pid=$!
+bare=$(visible_window '^Bare Qt paint$')
+# Beside the editor's window: a press raises the window it lands in, and neither may cover the other.
+xdotool windowmove --sync "$bare" $((X + WIDTH + 16)) $((cy + 54)) 2>/dev/null || true
+sleep 0.5
+read -r bx by bw bh < <(geometry "$bare")
+if [ $((bx)) -lt $((X + WIDTH)) ] || [ $((bx + bw)) -gt 1280 ]; then
+  echo "FAIL: no room for the bare window beside the editor (${WIDTH}x$HEIGHT at $X,$Y)" >&2
+  exit 1
+fi
 
-  "$build/bench/bare_qt_paint" >/dev/null 2>&1 & pids+=($!)
-  bare_pid=$!
-  bare=$(visible_window '^Bare Qt paint$')
-  sleep 0.5
-  info=$(xwininfo -id "$bare")
-  drag "$bare_pid" "$(awk '/Absolute upper-left X/ {print $4}' <<<"$info")" \
-    "$(awk '/Absolute upper-left Y/ {print $4}' <<<"$info")" >>"$work/bare"
-  kill "$bare_pid"
+for round in $(seq "${2:-10}"); do
+  for first in $(seq 0 "$burst" $((events - burst))); do
+    drag "$app_pid" $((cx + 262)) $((cy + 54)) "$first" "$work/editor.$round"
+    drag "$bare_pid" "$bx" "$by" "$first" "$work/bare.$round"
+  done
 done
-python3 - "$work/editor" "$work/bare" <<'PY'
+python3 - "$work" "${2:-10}" "$events" "$(getconf CLK_TCK)" <<'PY'
 import statistics, sys
-e, b = ([int(l) for l in open(p)] for p in sys.argv[1:])
+work, rounds, events, ticks = sys.argv[1], int(sys.argv[2]), int(sys.argv[3]), int(sys.argv[4])
+def per_event(name, r):
+    return sum(int(l) for l in open(f"{work}/{name}.{r}")) * 1e6 / ticks / events
+e = [per_event("editor", r) for r in range(1, rounds + 1)]
+b = [per_event("bare", r) for r in range(1, rounds + 1)]
 ratios = [x / y for x, y in zip(e, b)]
-print(f"CPU per move event: editor {statistics.median(e)} us, bare Qt paint {statistics.median(b)} us; "
-      f"ratio of neighbouring runs: median {statistics.median(ratios):.2f} "
-      f"(from {min(ratios):.2f} to {max(ratios):.2f})")
+print(f"CPU per move event: editor {statistics.median(e):.0f} us, bare Qt paint {statistics.median(b):.0f} us; "
+      f"ratio per round: median {statistics.median(ratios):.2f} "
+      f"(from {min(ratios):.2f} to {max(ratios):.2f}; {', '.join(f'{r:.2f}' for r in ratios)})")
 PY
