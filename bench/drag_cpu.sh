@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
-# CPU per mouse-move event of a drag over the view with a tool (the brush unless another is named),
-# beside a bare Qt program that paints a 3 by 3 dab and repaints only that rectangle, both built by the
-# same CMake, both running at once under a private Xvfb with a window manager. The CPU is read from
-# /proc/PID/stat around each burst of moves.
+# CPU per mouse-move event of a drag over the view with a tool (the brush unless another is named), or
+# of the pointer moving over it with no button held (hover), beside a bare Qt program that paints a 3 by
+# 3 dab at every move with a button held and repaints only that rectangle, both built by the same CMake,
+# both running at once under a private Xvfb with a window manager. The CPU is read from /proc/PID/stat
+# around each burst of moves.
 # This machine's speed drifts from second to second, so the two take turns in short bursts of 200 paced
-# motion events with the button held, each burst a new press: ten bursts each make a round of 2,000
-# events, along the same path the whole round. Each round's ratio sets the two side by side over the
-# same few seconds; the figure is the median of the rounds.
-# Usage: bench/drag_cpu.sh BUILD_DIR [ROUNDS] [brush|line|rectangle|ellipse|select]
+# motion events, each burst of a drag a new press: ten bursts each make a round of 2,000 events, along
+# the same path the whole round. Each round's ratio sets the two side by side over the same few seconds;
+# the figure is the median of the rounds.
+# Usage: bench/drag_cpu.sh BUILD_DIR [ROUNDS] [brush|line|rectangle|ellipse|select|hover]
 set -euo pipefail
 build=$(realpath "${1:?build directory}")
 source "$(dirname "$0")/../tests/e2e/e2e_lib.sh"
@@ -20,6 +21,7 @@ case ${3:-brush} in
   rectangle) tool=(84 11) ;;
   ellipse) tool=(108 11) ;;
   select) tool=(84 33) ;;
+  hover) tool=() ;;
   *) echo "unknown tool: $3" >&2; exit 2 ;;
 esac
 
@@ -38,10 +40,10 @@ for i in range(first, first + n):
   xdotool mousemove $(($2 + 4)) $(($3 + 4))
   sleep 0.1
   before=$(cpu_ticks "$1")
-  xdotool mousedown 1
+  [ ${#tool[@]} -eq 0 ] || xdotool mousedown 1
   # shellcheck disable=SC2086
   xdotool $moves
-  xdotool mouseup 1
+  [ ${#tool[@]} -eq 0 ] || xdotool mouseup 1
   sleep 0.2
   after=$(cpu_ticks "$1")
   echo $((after - before)) >>"$5"
@@ -49,7 +51,7 @@ for i in range(first, first + n):
 
 start_editor "$build/src/qt/corvanth-logo-editor"
 close_intro
-click_client $((30 + tool[0])) $((30 + tool[1]))
+[ ${#tool[@]} -eq 0 ] || click_client $((30 + tool[0])) $((30 + tool[1]))
 "$build/bench/bare_qt_paint" >/dev/null 2>&1 & pids+=($!)
 bare_pid=$!
 bare=$(visible_window '^Bare Qt paint$')
