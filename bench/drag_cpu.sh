@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # CPU per mouse-move event of a drag over the view with a tool (the brush unless another is named), or
 # of the pointer moving over it with no button held (hover), beside a bare Qt program that paints a 3 by
-# 3 dab at every move with a button held and repaints only that rectangle, both built by the same CMake,
-# both running at once under a private Xvfb with a window manager. The CPU is read from /proc/PID/stat
-# around each burst of moves.
+# 3 dab at every move with a button held and repaints only that rectangle: the floor for a move that
+# repaints a little, as a hover does with the pointer's readout. Both are built by the same CMake and run
+# at once under a private Xvfb with a window manager. The CPU is read from /proc/PID/stat around each
+# burst of moves.
 # This machine's speed drifts from second to second, so the two take turns in short bursts of 200 paced
 # motion events, each burst of a drag a new press: ten bursts each make a round of 2,000 events, along
 # the same path the whole round. Each round's ratio sets the two side by side over the same few seconds;
@@ -13,7 +14,7 @@ set -euo pipefail
 build=$(realpath "${1:?build directory}")
 source "$(dirname "$0")/../tests/e2e/e2e_lib.sh"
 start_x
-events=2000 burst=200
+events=2000 burst=200 hover=
 # The middle of the tool's cell in the palette.
 case ${3:-brush} in
   brush) tool=(36 11) ;;
@@ -21,15 +22,15 @@ case ${3:-brush} in
   rectangle) tool=(84 11) ;;
   ellipse) tool=(108 11) ;;
   select) tool=(84 33) ;;
-  hover) tool=() ;;
+  hover) tool=() hover=hover ;;
   *) echo "unknown tool: $3" >&2; exit 2 ;;
 esac
 
 cpu_ticks() { sed 's/.*) //' "/proc/$1/stat" | awk '{print $12 + $13}'; }
 
-# One burst over the 256 by 256 area whose top-left is at screen (ox, oy): a press at its corner, then
-# moves FIRST..FIRST+burst-1 of the path; adds the CPU ticks it took to the file named.
-drag() {  # pid ox oy first ticks-file
+# One burst over the 256 by 256 area whose top-left is at screen (ox, oy): a press at its corner unless
+# told to hover, then moves FIRST..FIRST+burst-1 of the path; adds the CPU ticks it took to the file named.
+drag() {  # pid ox oy first ticks-file [hover]
   local moves before after
   moves=$(python3 -c "
 import sys
@@ -40,10 +41,10 @@ for i in range(first, first + n):
   xdotool mousemove $(($2 + 4)) $(($3 + 4))
   sleep 0.1
   before=$(cpu_ticks "$1")
-  [ ${#tool[@]} -eq 0 ] || xdotool mousedown 1
+  [ -n "${6:-}" ] || xdotool mousedown 1
   # shellcheck disable=SC2086
   xdotool $moves
-  [ ${#tool[@]} -eq 0 ] || xdotool mouseup 1
+  [ -n "${6:-}" ] || xdotool mouseup 1
   sleep 0.2
   after=$(cpu_ticks "$1")
   echo $((after - before)) >>"$5"
@@ -51,7 +52,7 @@ for i in range(first, first + n):
 
 start_editor "$build/src/qt/corvanth-logo-editor"
 close_intro
-[ ${#tool[@]} -eq 0 ] || click_client $((30 + tool[0])) $((30 + tool[1]))
+[ -n "$hover" ] || click_client $((30 + tool[0])) $((30 + tool[1]))
 "$build/bench/bare_qt_paint" >/dev/null 2>&1 & pids+=($!)
 bare_pid=$!
 bare=$(visible_window '^Bare Qt paint$')
@@ -66,7 +67,7 @@ fi
 
 for round in $(seq "${2:-10}"); do
   for first in $(seq 0 "$burst" $((events - burst))); do
-    drag "$app_pid" $((cx + 262)) $((cy + 54)) "$first" "$work/editor.$round"
+    drag "$app_pid" $((cx + 262)) $((cy + 54)) "$first" "$work/editor.$round" ${hover:+"$hover"}
     drag "$bare_pid" "$bx" "$by" "$first" "$work/bare.$round"
   done
 done
