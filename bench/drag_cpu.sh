@@ -60,7 +60,7 @@ bare=$(visible_window '^Bare Qt paint$')
 xdotool windowmove --sync "$bare" $((X + WIDTH + 16)) $((cy + 54)) 2>/dev/null || true
 sleep 0.5
 read -r bx by bw bh < <(geometry "$bare")
-if [ $((bx)) -lt $((X + WIDTH)) ] || [ $((bx + bw)) -gt 1280 ]; then
+if [ "$bx" -lt $((X + WIDTH)) ] || [ $((bx + bw)) -gt 1280 ]; then
   echo "FAIL: no room for the bare window beside the editor (${WIDTH}x$HEIGHT at $X,$Y)" >&2
   exit 1
 fi
