@@ -15,28 +15,30 @@ bool TMain::shapeNeedsDrawing(const ShapePreview& shape) {
     return !shown;
 }
 
+// Each shape is drawn from what its preview is known by, so the check above and the drawing cannot differ.
 void TMain::PreviewLine(int x1, int y1, int x2, int y2) {
-    if (shapeNeedsDrawing({kLine, {x1, y1}, {x2, y2}, PrimaryColor(), false, state.AlphaMode}))
-        DrawOverSnapshot(*this, shapeBase, [&](TCanvas plane, const Bitmap&) {
-            DrawLine(plane, {x1, y1}, {x2, y2}, PrimaryColor());
-        });
+    const ShapePreview s{kLine, {x1, y1}, {x2, y2}, PrimaryColor(), false, state.AlphaMode};
+    if (shapeNeedsDrawing(s))
+        DrawOverSnapshot(*this, shapeBase,
+                         [&](TCanvas plane, const Bitmap&) { DrawLine(plane, s.from, s.to, s.colour); });
     RedrawView();
 }
 
 void TMain::PreviewRectangle(int x1, int y1, int x2, int y2) {
-    if (shapeNeedsDrawing(
-            {kRectangle, {x1, y1}, {x2, y2}, PrimaryColor(), chkFilled.Checked, state.AlphaMode}))
+    const ShapePreview s{kRectangle, {x1, y1}, {x2, y2}, PrimaryColor(), chkFilled.Checked, state.AlphaMode};
+    if (shapeNeedsDrawing(s))
         DrawOverSnapshot(*this, shapeBase, [&](TCanvas plane, const Bitmap&) {
-            DrawRectangle(plane, {x1, y1}, {x2, y2}, PrimaryColor(), chkFilled.Checked);
+            DrawRectangle(plane, s.from, s.to, s.colour, s.filled);
         });
     RedrawView();
 }
 
 // "Filled" counts for the ellipse too, although the box shows only under the rectangle.
 void TMain::PreviewEllipse(int x1, int y1, int x2, int y2) {
-    if (shapeNeedsDrawing({kEllipse, {x1, y1}, {x2, y2}, PrimaryColor(), chkFilled.Checked, state.AlphaMode}))
+    const ShapePreview s{kEllipse, {x1, y1}, {x2, y2}, PrimaryColor(), chkFilled.Checked, state.AlphaMode};
+    if (shapeNeedsDrawing(s))
         DrawOverSnapshot(*this, shapeBase, [&](TCanvas plane, const Bitmap&) {
-            DrawEllipse(plane, {x1, y1}, {x2, y2}, PrimaryColor(), chkFilled.Checked);
+            DrawEllipse(plane, s.from, s.to, s.colour, s.filled);
         });
     RedrawView();
 }
