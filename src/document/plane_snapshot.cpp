@@ -14,6 +14,15 @@ void PutRows(Bitmap& to, const Bitmap& from, const TRect& r) {
         to.PutRow(y, r.left, from.pixels().subspan(y * width + r.left, static_cast<std::size_t>(r.width())));
 }
 
+// The last draft's area and this one's, each overlap counted once: a shape that moves a little lies
+// mostly where it lay before.
+ChangedArea Both(const ChangedArea& a, const ChangedArea& b) {
+    ChangedArea both(0);
+    for (const ChangedArea* area : {&a, &b})
+        for (const TRect& r : area->Rects()) both.Add(r);
+    return both;
+}
+
 }  // namespace
 
 void PlaneSnapshot::Take(const Bitmap& plane, int alphaMode) {
@@ -29,15 +38,14 @@ Bitmap* PlaneSnapshot::Draft(int alphaMode) {
     if (plane_ != alphaMode) return nullptr;
     // Back to the snapshot where the plane holds the last preview, and where a draft went unput.
     const auto width = static_cast<std::size_t>(pixels_.width());
-    for (const ChangedArea& area : {drawn_, draft_.TakeChanged()})
-        for (const TRect& r : area.Rects()) {
-            const auto to = draft_.pixels(r);
-            const auto n = static_cast<std::size_t>(r.width());
-            for (int y = r.top; y < r.bottom; ++y) {
-                const std::size_t at = y * width + r.left;
-                std::ranges::copy(pixels_.pixels().subspan(at, n), to.subspan(at, n).begin());
-            }
+    for (const TRect& r : Both(drawn_, draft_.TakeChanged()).Rects()) {
+        const auto to = draft_.pixels(r);
+        const auto n = static_cast<std::size_t>(r.width());
+        for (int y = r.top; y < r.bottom; ++y) {
+            const std::size_t at = y * width + r.left;
+            std::ranges::copy(pixels_.pixels().subspan(at, n), to.subspan(at, n).begin());
         }
+    }
     draft_.TakeChanged();  // putting back draws nothing
     return &draft_;
 }
@@ -48,8 +56,7 @@ void PlaneSnapshot::Put(Bitmap& plane) {
     if (putAt_ != plane.changes()) {
         PutRows(plane, draft_, {0, 0, draft_.width(), draft_.height()});
     } else {
-        for (const ChangedArea& area : {drawn_, drawn})
-            for (const TRect& r : area.Rects()) PutRows(plane, draft_, r);
+        for (const TRect& r : Both(drawn_, drawn).Rects()) PutRows(plane, draft_, r);
     }
     drawn_ = drawn;
     putAt_ = plane.changes();

@@ -143,7 +143,7 @@ void TCanvas::Ellipse(int x1, int y1, int x2, int y2) {
                 paint(y, out, last + 1, state_.pen.color);
                 if (state_.brush.style == TBrushStyle::bsSolid)
                     paint(y, in, out, state_.brush.color);
-                else
+                else if (state_.brush.style != TBrushStyle::bsClear)  // an outline leaves the inside be
                     for (int x = std::max(in, 0); x < std::min(out, bitmap_.width()); ++x)
                         if (brushCovers(x, y)) bitmap_.at(x, y) = state_.brush.color;
             } else {
