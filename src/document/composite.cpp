@@ -14,6 +14,9 @@ constexpr TColor kCheckLight = 0xC8C8C8, kCheckDark = 0x989898;
 constexpr int kHalf = kPlaneSize / 2;
 
 TColor OverColour(TColor c, int a, TColor bg) {
+    // Most pixels of a logo are opaque or clear, and need no blending.
+    if (a == 255) return c & clWhite;
+    if (a == 0) return bg;
     return RGB(Over(Red(c), a, Red(bg)), Over(Green(c), a, Green(bg)), Over(Blue(c), a, Blue(bg)));
 }
 
