@@ -78,33 +78,22 @@ class BasicBitmap {
     // Writes `from` into row y from column left, inside the bitmap. Only the columns whose pixels differ
     // count as changed: a picture redrawn where little changed repaints little.
     void PutRow(int y, int left, std::span<const Pixel> from) {
-        Pixel* to = pixels_.data() + index(left, y);
-        const Pixel* source = from.data();
-        const std::size_t size = from.size();
-        const auto put = [&](std::size_t first, std::size_t last) {  // blocks that hold a change, cut to it
-            while (to[first] == source[first]) ++first;
-            while (to[last - 1] == source[last - 1]) --last;
-            widen({left + static_cast<int>(first), y, left + static_cast<int>(last), y + 1});
-            std::memcpy(to + first, source + first, (last - first) * sizeof(Pixel));
-        };
-        // Compared 32 bytes at a time, as most of a row redrawn has not changed. Runs of change far apart,
-        // like the two sides of a frame, count apart.
-        constexpr std::size_t kBlock = 32 / sizeof(Pixel), kGap = 32;
-        std::size_t run = size, end = 0;
-        for (std::size_t at = 0; at < size; at += kBlock) {
-            const std::size_t n = std::min(kBlock, size - at);
-            if (n == kBlock ? std::memcmp(to + at, source + at, sizeof(Pixel) * kBlock) == 0
-                            : std::equal(source + at, source + size, to + at))
-                continue;
-            if (run == size) {
-                run = at;
-            } else if (at - end >= kGap) {
-                put(run, end);
-                run = at;
-            }
-            end = at + n;
-        }
-        if (run != size) put(run, end);
+        TRect held;
+        putRow(y, left, from, held);
+        if (!held.empty()) widen(held);
+    }
+    // Rectangle r of a bitmap as large as this one, written row by row as PutRow does. A change in the
+    // same columns as one in the row above joins it: the side of a frame counts as one rectangle.
+    void PutRows(const BasicBitmap& from, TRect r) {
+        if (from.width_ != width_ || from.height_ != height_) return;
+        r = Intersect(r, {0, 0, width_, height_});
+        if (r.empty()) return;
+        TRect held;
+        for (int y = r.top; y < r.bottom; ++y)
+            putRow(y, r.left,
+                   std::span(from.pixels_).subspan(index(r.left, y), static_cast<std::size_t>(r.width())),
+                   held);
+        if (!held.empty()) widen(held);
     }
 
     std::span<const Pixel> pixels() const { return pixels_; }
@@ -133,6 +122,42 @@ class BasicBitmap {
 
   private:
     std::size_t index(int x, int y) const { return static_cast<std::size_t>(y) * width_ + x; }
+    // PutRow's work. A change right below `held` and as wide joins it; any other sends it on.
+    void putRow(int y, int left, std::span<const Pixel> from, TRect& held) {
+        Pixel* to = pixels_.data() + index(left, y);
+        const Pixel* source = from.data();
+        const std::size_t size = from.size();
+        const auto put = [&](std::size_t first, std::size_t last) {  // blocks that hold a change, cut to it
+            while (to[first] == source[first]) ++first;
+            while (to[last - 1] == source[last - 1]) --last;
+            const TRect run{left + static_cast<int>(first), y, left + static_cast<int>(last), y + 1};
+            if (run.left == held.left && run.right == held.right && run.top == held.bottom) {
+                held.bottom = run.bottom;
+            } else {
+                if (!held.empty()) widen(held);
+                held = run;
+            }
+            std::memcpy(to + first, source + first, (last - first) * sizeof(Pixel));
+        };
+        // Compared 32 bytes at a time, as most of a row redrawn has not changed. Runs of change far apart,
+        // like the two sides of a frame, count apart.
+        constexpr std::size_t kBlock = 32 / sizeof(Pixel), kGap = 32;
+        std::size_t run = size, end = 0;
+        for (std::size_t at = 0; at < size; at += kBlock) {
+            const std::size_t n = std::min(kBlock, size - at);
+            if (n == kBlock ? std::memcmp(to + at, source + at, sizeof(Pixel) * kBlock) == 0
+                            : std::equal(source + at, source + size, to + at))
+                continue;
+            if (run == size) {
+                run = at;
+            } else if (at - end >= kGap) {
+                put(run, end);
+                run = at;
+            }
+            end = at + n;
+        }
+        if (run != size) put(run, end);
+    }
     void widen(const TRect& r) {
         ++changes_;
         // A watcher that has not taken its area yet holds the whole bitmap: it needs no more.
