@@ -17,7 +17,7 @@ void RedrawView(TCanvas view, const Bitmap& plane, bool grid, TRect area) {
     // plane pixels repaints only their cells.
     const auto left = static_cast<std::size_t>(area.left), width = static_cast<std::size_t>(area.width());
     std::array<TColor, kViewSize> cells{}, lined{};
-    for (int y = area.top; y < area.bottom; ++y) {
+    bitmap.PutRows(area.top, area.bottom, area.left, [&](int y) {
         // The cells of the plane pixels the area reaches, once per plane row.
         if (y == area.top || y % kViewScale == 0) {
             const TColor* from =
@@ -38,8 +38,8 @@ void RedrawView(TCanvas view, const Bitmap& plane, bool grid, TRect area) {
                     lined[x] = clBlack;
             row = std::span(lined).subspan(left, width);
         }
-        bitmap.PutRow(y, area.left, row);
-    }
+        return row;
+    });
 }
 
 void RedrawChangedCells(TCanvas view, const Bitmap& plane, bool grid, TRect area) {

@@ -7,6 +7,14 @@ namespace corvanth {
 
 namespace {
 
+// Rectangle r of `from` written into `to`, both bitmaps the same size.
+void PutRows(Bitmap& to, const Bitmap& from, const TRect& r) {
+    const auto width = static_cast<std::size_t>(from.width());
+    to.PutRows(r.top, r.bottom, r.left, [&](int y) {
+        return from.pixels().subspan(y * width + r.left, static_cast<std::size_t>(r.width()));
+    });
+}
+
 // The last draft's area and this one's, each overlap counted once: a shape that moves a little lies
 // mostly where it lay before.
 ChangedArea Both(const ChangedArea& a, const ChangedArea& b) {
@@ -47,9 +55,9 @@ void PlaneSnapshot::Put(Bitmap& plane) {
     const ChangedArea drawn = draft_.TakeChanged();
     if (plane.width() != draft_.width() || plane.height() != draft_.height()) return;
     if (putAt_ != plane.changes()) {
-        plane.PutRows(draft_, {0, 0, draft_.width(), draft_.height()});
+        PutRows(plane, draft_, {0, 0, draft_.width(), draft_.height()});
     } else {
-        for (const TRect& r : Both(drawn_, drawn).Rects()) plane.PutRows(draft_, r);
+        for (const TRect& r : Both(drawn_, drawn).Rects()) PutRows(plane, draft_, r);
     }
     drawn_ = drawn;
     putAt_ = plane.changes();

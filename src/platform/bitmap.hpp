@@ -78,21 +78,15 @@ class BasicBitmap {
     // Writes `from` into row y from column left, inside the bitmap. Only the columns whose pixels differ
     // count as changed: a picture redrawn where little changed repaints little.
     void PutRow(int y, int left, std::span<const Pixel> from) {
-        TRect held;
-        putRow(y, left, from, held);
-        if (!held.empty()) widen(held);
+        PutRows(y, y + 1, left, [from](int) { return from; });
     }
-    // Rectangle r of a bitmap as large as this one, written row by row as PutRow does. A change in the
-    // same columns as one in the row above joins it: the side of a frame counts as one rectangle.
-    void PutRows(const BasicBitmap& from, TRect r) {
-        if (from.width_ != width_ || from.height_ != height_) return;
-        r = Intersect(r, {0, 0, width_, height_});
-        if (r.empty()) return;
+    // Rows top..bottom-1 from column left, each the span rowOf(y) gives, written as PutRow writes one. A
+    // change right below one in the row above, and as wide, joins it: the side of a frame counts as one
+    // rectangle.
+    template <class RowOf>
+    void PutRows(int top, int bottom, int left, RowOf&& rowOf) {
         TRect held;
-        for (int y = r.top; y < r.bottom; ++y)
-            putRow(y, r.left,
-                   std::span(from.pixels_).subspan(index(r.left, y), static_cast<std::size_t>(r.width())),
-                   held);
+        for (int y = top; y < bottom; ++y) putRow(y, left, rowOf(y), held);
         if (!held.empty()) widen(held);
     }
 
@@ -137,8 +131,12 @@ class BasicBitmap {
                 if (!held.empty()) widen(held);
                 held = run;
             }
-            std::memcpy(to + first, source + first, (last - first) * sizeof(Pixel));
+            std::copy(source + first, source + last, to + first);
         };
+        if (size == 1) {  // a column, like the side of a frame, goes a pixel a row
+            if (*to != *source) put(0, 1);
+            return;
+        }
         // Compared 32 bytes at a time, as most of a row redrawn has not changed. Runs of change far apart,
         // like the two sides of a frame, count apart.
         constexpr std::size_t kBlock = 32 / sizeof(Pixel), kGap = 32;
