@@ -39,7 +39,8 @@ Bitmap* PlaneSnapshot::Draft(int alphaMode) {
     if (plane_ != alphaMode) return nullptr;
     // Back to the snapshot where the plane holds the last preview, and where a draft went unput.
     const auto width = static_cast<std::size_t>(pixels_.width());
-    for (const TRect& r : Both(drawn_, draft_.TakeChanged()).Rects()) {
+    const ChangedArea back = Both(drawn_, draft_.TakeChanged());
+    for (const TRect& r : back.Rects()) {
         const auto to = draft_.pixels(r);
         const auto n = static_cast<std::size_t>(r.width());
         for (int y = r.top; y < r.bottom; ++y) {
@@ -57,7 +58,8 @@ void PlaneSnapshot::Put(Bitmap& plane) {
     if (putAt_ != plane.changes()) {
         PutRows(plane, draft_, {0, 0, draft_.width(), draft_.height()});
     } else {
-        for (const TRect& r : Both(drawn_, drawn).Rects()) PutRows(plane, draft_, r);
+        const ChangedArea both = Both(drawn_, drawn);
+        for (const TRect& r : both.Rects()) PutRows(plane, draft_, r);
     }
     drawn_ = drawn;
     putAt_ = plane.changes();
