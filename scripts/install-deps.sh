@@ -3,7 +3,7 @@
 # "test" for that plus everything the tests, benchmarks and fuzzer use.
 set -euo pipefail
 profile=${1:-run}
-packages=(cmake ninja-build g++ qt6-base-dev libgl-dev libxcb1-dev pkg-config fonts-dejavu-core)
+packages=(cmake ninja-build g++ qt6-base-dev libgl-dev libxcb1-dev libfontconfig-dev pkg-config fonts-dejavu-core)
 if [ "$profile" = test ]; then
   packages+=(libgtest-dev libbenchmark-dev clang libclang-rt-14-dev xvfb openbox xdotool x11-apps x11-utils time
              imagemagick python3 python3-pil desktop-file-utils)

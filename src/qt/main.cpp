@@ -4,6 +4,7 @@
 
 #include "app/intro_window.hpp"
 #include "app/tmain.hpp"
+#include "qt/font_config_load.hpp"
 #include "qt/intro_window.hpp"
 #include "qt/main_window.hpp"
 #include "qt/qt_platform.hpp"
@@ -15,6 +16,8 @@ int main(int argc, char** argv) {
     // whenever a repaint touches what it handed over last time, which the pointer readout does on every
     // move; plain image requests never wait.
     qputenv("QT_XCB_NO_MITSHM", "1");
+    // The fonts are read on the second core while the display is reached and the splash goes up.
+    qt::FontConfigLoad fonts;
     QApplication app(argc, argv);
     qt::SetUpApplication(app);
     qt::QtPlatform platform;
@@ -25,6 +28,7 @@ int main(int argc, char** argv) {
     qt::IntroWindowSet introWindows(intros);
     introWindows.sync();
 
+    fonts.wait();
     qt::MainWindow window(form);
     platform.setParentWindow(&window);
     platform.newIntroWindow = [&intros] { intros.Create(); };
