@@ -19,7 +19,7 @@ int main(int argc, char** argv) {
     // Qt's own event loop rather than glib's, which costs about five thousand instructions more for every
     // mouse move. Nothing here needs glib's: the file, colour and font dialogs are Qt's own.
     qputenv("QT_NO_GLIB", "1");
-    // The fonts are read on the second core while the display is reached and the splash goes up.
+    // The font configuration is read on a second thread while the display is reached and the splash goes up.
     qt::FontConfigLoad fonts;
     QApplication app(argc, argv);
     qt::SetUpApplication(app);
