@@ -1,17 +1,16 @@
 #!/usr/bin/env bash
 # Start-up to a mapped window (timed by the X server's map event) and peak memory of the editor beside
 # a bare Qt window built by the same CMake, empty and with one line of text, under a private Xvfb with
-# a window manager. Ten start-ups of each, taken in turn; prints the medians and the ratios.
-# Usage: bench/startup_memory.sh BUILD_DIR
+# a window manager. Ten start-ups of each (ROUNDS to change it), taken in turn with the order turning
+# every round; prints the medians and the ratios.
+# Usage: [ROUNDS=N] bench/startup_memory.sh BUILD_DIR
 set -euo pipefail
 build=$(realpath "${1:?build directory}")
 source "$(dirname "$0")/../tests/e2e/e2e_lib.sh"
 start_x
 
 # Every window mapped on the screen, as the time it arrived in microseconds, one line each.
-stdbuf -oL xev -root -event substructure 2>/dev/null | while read -r line; do
-  [[ $line == MapNotify* ]] && echo "${EPOCHREALTIME/./}"
-done >"$work/maps" & pids+=($!)
+"$build/bench/map_watch" >"$work/maps" & pids+=($!)
 sleep 0.5
 
 # One start: milliseconds until its first window is mapped and until its last one (of WINDOWS), then
@@ -33,11 +32,17 @@ measure() {  # WINDOWS APP [ARGS...]
     "$(awk -F': ' '/Maximum resident/ {print $2}' "$work/time")"
 }
 
-# The editor maps two windows: the intro window first, then the main window.
-for _ in $(seq 10); do
-  measure 2 "$build/src/qt/corvanth-logo-editor" >>"$work/editor"
-  measure 1 "$build/bench/bare_qt_window" >>"$work/bare"
-  measure 1 "$build/bench/bare_qt_window" --text >>"$work/text"
+# The editor maps two windows: the intro window first, then the main window. Each program goes first,
+# second and last in turn, so none gains from what the one before it left behind.
+editor() { measure 2 "$build/src/qt/corvanth-logo-editor" >>"$work/editor"; }
+bare() { measure 1 "$build/bench/bare_qt_window" >>"$work/bare"; }
+text() { measure 1 "$build/bench/bare_qt_window" --text >>"$work/text"; }
+for round in $(seq "${ROUNDS:-10}"); do
+  case $((round % 3)) in
+    0) editor; bare; text ;;
+    1) bare; text; editor ;;
+    2) text; editor; bare ;;
+  esac
 done
 python3 - "$work/editor" "$work/bare" "$work/text" <<'PY'
 import statistics, sys
