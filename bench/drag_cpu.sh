@@ -9,6 +9,8 @@
 # motion events, each burst of a drag a new press: ten bursts each make a round of 2,000 events, along
 # the same path the whole round. Each round's ratio sets the two side by side over the same few seconds;
 # the figure is the median of the rounds.
+# mtPaint, when installed, takes its turn too for a brush drag (its pencil's stroke) and a hover: a
+# painting program of the desktop beside the floor.
 # Usage: bench/drag_cpu.sh BUILD_DIR [ROUNDS] [brush|line|rectangle|ellipse|select|hover]
 set -euo pipefail
 build=$(realpath "${1:?build directory}")
@@ -52,6 +54,11 @@ for i in range(first, first + n):
 
 start_editor "$build/src/qt/corvanth-logo-editor"
 close_intro
+# At the screen's top-left, so that the others fit beside and below it.
+xdotool windowmove --sync "$main" 0 0 2>/dev/null || true
+sleep 0.5
+read -r X Y WIDTH HEIGHT < <(geometry "$main")
+cx=$X cy=$((Y + HEIGHT - 353))
 [ -n "$hover" ] || click_client $((30 + tool[0])) $((30 + tool[1]))
 "$build/bench/bare_qt_paint" >/dev/null 2>&1 & pids+=($!)
 bare_pid=$!
@@ -65,15 +72,32 @@ if [ "$bx" -lt $((X + WIDTH)) ] || [ $((bx + bw)) -gt 1280 ]; then
   exit 1
 fi
 
+peer=
+if command -v mtpaint >/dev/null && [[ ${3:-brush} =~ ^(brush|hover)$ ]]; then
+  mtpaint >/dev/null 2>&1 & pids+=($!)
+  peer=$!
+  mt=$(visible_window '^mtPaint ')
+  sleep 1
+  settings=$(xdotool search --onlyvisible --name '^Settings Toolbar$' 2>/dev/null | head -n 1 || true)
+  [ -z "$settings" ] || xdotool windowmove --sync "$settings" $((X + WIDTH + 16)) 500 2>/dev/null || true
+  xdotool windowsize --sync "$mt" 630 330 windowmove --sync "$mt" 0 $((Y + HEIGHT + 40)) 2>/dev/null || true
+  sleep 0.5
+  read -r mx my _ _ < <(geometry "$mt")
+  # Its pencil, first in the tool bar; the path starts inside its canvas's top-left.
+  xdotool mousemove $((mx + 18)) $((my + 78)) click 1
+  sleep 0.3
+fi
+
 for round in $(seq "${2:-10}"); do
   for first in $(seq 0 "$burst" $((events - burst))); do
     drag "$app_pid" $((cx + 262)) $((cy + 54)) "$first" "$work/editor.$round" ${hover:+"$hover"}
     drag "$bare_pid" "$bx" "$by" "$first" "$work/bare.$round"
+    [ -z "$peer" ] || drag "$peer" $((mx + 96)) $((my + 121)) "$first" "$work/peer.$round" ${hover:+"$hover"}
   done
 done
-python3 - "$work" "${2:-10}" "$events" "$(getconf CLK_TCK)" <<'PY'
+python3 - "$work" "${2:-10}" "$events" "$(getconf CLK_TCK)" "$peer" <<'PY'
 import statistics, sys
-work, rounds, events, ticks = sys.argv[1], int(sys.argv[2]), int(sys.argv[3]), int(sys.argv[4])
+work, rounds, events, ticks, peer = sys.argv[1], int(sys.argv[2]), int(sys.argv[3]), int(sys.argv[4]), sys.argv[5]
 def per_event(name, r):
     return sum(int(l) for l in open(f"{work}/{name}.{r}")) * 1e6 / ticks / events
 e = [per_event("editor", r) for r in range(1, rounds + 1)]
@@ -82,4 +106,9 @@ ratios = [x / y for x, y in zip(e, b)]
 print(f"CPU per move event: editor {statistics.median(e):.0f} us, bare Qt paint {statistics.median(b):.0f} us; "
       f"ratio per round: median {statistics.median(ratios):.2f} "
       f"(from {min(ratios):.2f} to {max(ratios):.2f}; {', '.join(f'{r:.2f}' for r in ratios)})")
+if peer:
+    m = [per_event("peer", r) for r in range(1, rounds + 1)]
+    print(f"mtPaint {statistics.median(m):.0f} us; editor over mtPaint per round: median "
+          f"{statistics.median(x / y for x, y in zip(e, m)):.2f}; mtPaint over the bare program: median "
+          f"{statistics.median(x / y for x, y in zip(m, b)):.2f}")
 PY
