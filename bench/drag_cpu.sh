@@ -3,8 +3,9 @@
 # of the pointer moving over it with no button held (hover), beside a bare Qt program that paints a 3 by
 # 3 dab at every move with a button held and repaints only that rectangle: the floor for a move that
 # repaints a little, as a hover does with the pointer's readout. Both are built by the same CMake and run
-# at once under a private Xvfb with a window manager. The CPU is read from /proc/PID/stat around each
-# burst of moves.
+# at once under a private Xvfb with a window manager. The CPU is read around each burst of moves, to the
+# nanosecond, from the scheduler's count for each of the program's threads: a clock tick of
+# /proc/PID/stat, a hundredth of a second, is a third of what a burst takes.
 # This machine's speed drifts from second to second, so the two take turns in short bursts of 200 paced
 # motion events, each burst of a drag a new press: ten bursts each make a round of 2,000 events, along
 # the same path the whole round. Each round's ratio sets the two side by side over the same few seconds;
@@ -28,11 +29,14 @@ case ${3:-brush} in
   *) echo "unknown tool: $3" >&2; exit 2 ;;
 esac
 
-cpu_ticks() { sed 's/.*) //' "/proc/$1/stat" | awk '{print $12 + $13}'; }
+# Each thread's CPU so far, as "thread nanoseconds" lines. Qt ends idle threads of its own now and then: a
+# thread that ended during a burst is left out, and one that began counts from nothing.
+cpu_ns() { awk '{print FILENAME, $1}' "/proc/$1/task/"*/schedstat 2>/dev/null || true; }
 
 # One burst over the 256 by 256 area whose top-left is at screen (ox, oy): a press at its corner unless
-# told to hover, then moves FIRST..FIRST+burst-1 of the path; adds the CPU ticks it took to the file named.
-drag() {  # pid ox oy first ticks-file [hover]
+# told to hover, then moves FIRST..FIRST+burst-1 of the path; adds the CPU nanoseconds it took to the file
+# named.
+drag() {  # pid ox oy first ns-file [hover]
   local moves before after
   moves=$(python3 -c "
 import sys
@@ -42,14 +46,14 @@ for i in range(first, first + n):
 " "$2" "$3" "$4" "$burst")
   xdotool mousemove $(($2 + 4)) $(($3 + 4))
   sleep 0.1
-  before=$(cpu_ticks "$1")
+  before=$(cpu_ns "$1")
   [ -n "${6:-}" ] || xdotool mousedown 1
   # shellcheck disable=SC2086
   xdotool $moves
   [ -n "${6:-}" ] || xdotool mouseup 1
   sleep 0.2
-  after=$(cpu_ticks "$1")
-  echo $((after - before)) >>"$5"
+  after=$(cpu_ns "$1")
+  awk 'NR == FNR {was[$1] = $2; next} {ns += $2 - was[$1]} END {print ns}' <(echo "$before") <(echo "$after") >>"$5"
 }
 
 start_editor "$build/src/qt/corvanth-logo-editor"
@@ -95,11 +99,11 @@ for round in $(seq "${2:-10}"); do
     [ -z "$peer" ] || drag "$peer" $((mx + 96)) $((my + 121)) "$first" "$work/peer.$round" ${hover:+"$hover"}
   done
 done
-python3 - "$work" "${2:-10}" "$events" "$(getconf CLK_TCK)" "$peer" <<'PY'
+python3 - "$work" "${2:-10}" "$events" "$peer" <<'PY'
 import statistics, sys
-work, rounds, events, ticks, peer = sys.argv[1], int(sys.argv[2]), int(sys.argv[3]), int(sys.argv[4]), sys.argv[5]
+work, rounds, events, peer = sys.argv[1], int(sys.argv[2]), int(sys.argv[3]), sys.argv[4]
 def per_event(name, r):
-    return sum(int(l) for l in open(f"{work}/{name}.{r}")) * 1e6 / ticks / events
+    return sum(int(l) for l in open(f"{work}/{name}.{r}")) / 1e3 / events
 e = [per_event("editor", r) for r in range(1, rounds + 1)]
 b = [per_event("bare", r) for r in range(1, rounds + 1)]
 ratios = [x / y for x, y in zip(e, b)]
