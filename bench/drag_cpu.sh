@@ -61,8 +61,7 @@ close_intro
 # At the screen's top-left, so that the others fit beside and below it.
 xdotool windowmove --sync "$main" 0 0 2>/dev/null || true
 sleep 0.5
-read -r X Y WIDTH HEIGHT < <(geometry "$main")
-cx=$X cy=$((Y + HEIGHT - 353))
+locate_main
 [ -n "$hover" ] || click_client $((30 + tool[0])) $((30 + tool[1]))
 "$build/bench/bare_qt_paint" >/dev/null 2>&1 & pids+=($!)
 bare_pid=$!

@@ -52,17 +52,22 @@ geometry() {  # window id -> "x y width height", x and y on the screen
     /Width:/ {w = $2} /Height:/ {h = $2} END {print x, y, w, h}'
 }
 
-# Starts the editor and finds its main window; sets app_pid, main, intro, X, Y, WIDTH, HEIGHT and the
-# client area's top-left corner (cx, cy): the bottom 353 rows of the window, below its menu bar.
+# Where the main window is: sets X, Y, WIDTH, HEIGHT and the client area's top-left corner (cx, cy), the
+# bottom 353 rows of the window, below its menu bar.
+locate_main() {
+  read -r X Y WIDTH HEIGHT < <(geometry "$main")
+  cx=$X
+  cy=$((Y + HEIGHT - 353))
+}
+
+# Starts the editor and finds its main window; sets app_pid, main, intro and what locate_main sets.
 start_editor() {  # APP [ARGS...]
   "$@" >>"$work/app.log" 2>&1 & pids+=($!)
   app_pid=$!
   main=$(visible_window '^Corvanth Logo Editor$') || { echo "FAIL: no main window on $DISPLAY"; tail -n 40 "$work/app.log"; exit 1; }
   intro=$(visible_window '^frmIntro$') || { echo "FAIL: no intro window at start"; exit 1; }
   sleep 0.5
-  read -r X Y WIDTH HEIGHT < <(geometry "$main")
-  cx=$X
-  cy=$((Y + HEIGHT - 353))
+  locate_main
 }
 
 close_intro() {
