@@ -8,6 +8,7 @@
 #include "document/composite.hpp"
 #include "document/plane.hpp"
 #include "document/readout.hpp"
+#include "platform/line_walk.hpp"
 
 // Our additions around the view: the composite preview, the active plane's marker and the readout.
 namespace corvanth {
@@ -48,14 +49,22 @@ void TMain::ShowReadout(int X, int Y) {
         rgb = imgRGB.GetCanvas().bitmap().GetPixel(pixel->x, pixel->y);
         alpha = Red(imgA.GetCanvas().bitmap().GetPixel(pixel->x, pixel->y));
     }
-    // Shapes measure from their press pixel, a selection from its first corner; both to the pointer's pixel.
+    // The size of what the release leaves: a rectangle's and an ellipse's box leaves out its far row and
+    // column, a line its end pixel; a selection holds both of its corners.
     std::optional<DragSize> drag;
     const int tool = state.CurrentTool;
-    if (state.ButtonHeld && (tool == Rectangle || tool == Ellipse || tool == Line || tool == Select)) {
-        const TPoint from =
-            tool == Select ? TPoint{state.SelectionRect.x1, state.SelectionRect.y1} : state.DragStart;
-        const int x = ViewToPlane(X), y = ViewToPlane(Y);
-        drag = DragSize{std::abs(x - from.x) + 1, std::abs(y - from.y) + 1};
+    const TPoint at{ViewToPlane(X), ViewToPlane(Y)};
+    if (state.ButtonHeld) {
+        const TPoint from = state.DragStart;
+        const TPoint corner{state.SelectionRect.x1, state.SelectionRect.y1};
+        if (tool == Rectangle || tool == Ellipse) {
+            drag = DragSize{std::abs(at.x - from.x), std::abs(at.y - from.y)};
+        } else if (tool == Line) {
+            const TRect box = LinePixelBox(from, at);
+            drag = DragSize{box.width(), box.height()};
+        } else if (tool == Select) {
+            drag = DragSize{std::abs(at.x - corner.x) + 1, std::abs(at.y - corner.y) + 1};
+        }
     }
     setReadout(ReadoutText(pixel, rgb, alpha, state.AlphaMode != 0, drag));
 }

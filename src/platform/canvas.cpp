@@ -7,6 +7,8 @@
 #include <utility>
 #include <vector>
 
+#include "platform/line_walk.hpp"
+
 namespace corvanth {
 
 namespace {
@@ -86,22 +88,10 @@ void TCanvas::LineTo(int x, int y) {
                                 {0, 0, bitmap_.width(), bitmap_.height()});
     if (box.empty()) return;
     const auto pixels = bitmap_.pixels(box);
-    const int dx = std::abs(x - cx), dy = -std::abs(y - cy);
-    const int sx = cx < x ? 1 : -1, sy = cy < y ? 1 : -1;
-    int err = dx + dy;
-    while (cx != x || cy != y) {
-        if (bitmap_.contains(cx, cy))
-            pixels[static_cast<std::size_t>(cy) * bitmap_.width() + cx] = state_.pen.color;
-        const int e2 = 2 * err;
-        if (e2 >= dy) {
-            err += dy;
-            cx += sx;
-        }
-        if (e2 <= dx) {
-            err += dx;
-            cy += sy;
-        }
-    }
+    WalkLine({cx, cy}, {x, y}, [&](int px, int py) {
+        if (bitmap_.contains(px, py))
+            pixels[static_cast<std::size_t>(py) * bitmap_.width() + px] = state_.pen.color;
+    });
 }
 
 void TCanvas::Ellipse(int x1, int y1, int x2, int y2) {

@@ -20,7 +20,10 @@ void Place(QWidget& w, const TControl& model) {
 }
 
 void SyncVisible(QWidget& w, const TControl& model) {
-    if (w.isVisibleTo(w.parentWidget()) != model.Visible) w.setVisible(model.Visible);
+    if (w.isVisibleTo(w.parentWidget()) == model.Visible) return;
+    // Hidden with the keyboard, a box would hand it to the next box in the tab order; the window takes it.
+    if (w.hasFocus()) w.window()->setFocus(Qt::OtherFocusReason);
+    w.setVisible(model.Visible);
 }
 
 // True once for every new count of the model's changes.
@@ -129,6 +132,10 @@ void EditBinding::paintEvent(QPaintEvent* e) {
 void EditBinding::keyPressEvent(QKeyEvent* e) {
     if (onKeyDown) onKeyDown(VirtualKeyCode(*e));
     QLineEdit::keyPressEvent(e);
+    // Enter and Escape end the typing: the keyboard goes back to the window.
+    const int key = e->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape)
+        window()->setFocus(Qt::OtherFocusReason);
 }
 
 void EditBinding::keyReleaseEvent(QKeyEvent* e) {

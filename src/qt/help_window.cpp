@@ -3,15 +3,25 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QMessageBox>
+#include <QScreen>
+#include <QStandardPaths>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace corvanth::qt {
 
 QStringList HelpFolders() {
-    return {QDir::currentPath(), QCoreApplication::applicationDirPath(), QStringLiteral(CORVANTH_DATA_DIR)};
+    const QString program = QCoreApplication::applicationDirPath();
+    QStringList folders{QDir::currentPath(), program,
+                        QDir::cleanPath(program + "/../share/corvanth-logo-editor")};
+    for (const QString& data : QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation))
+        folders.append(QDir(data).filePath("corvanth-logo-editor"));
+    folders.removeDuplicates();
+    return folders;
 }
 
 QString FindHelpFile(const QString& name, const QStringList& folders) {
@@ -47,10 +57,31 @@ bool HelpWindow::showContents(const QString& name, const QStringList& folders, Q
     }
     browser_->setSource(QUrl::fromLocalFile(path), QTextDocument::HtmlResource);
     browser_->scrollToAnchor("contents");
+    if (!isVisible() && parent) placeBeside(*parent);
     show();
     raise();
     activateWindow();
     return true;
+}
+
+// Right of the editor when the screen has room there, else left of it, else over its middle.
+void HelpWindow::placeBeside(const QWidget& editor) {
+    const QRect main = editor.frameGeometry();
+    const QScreen* screen = editor.screen();
+    const QRect room = screen ? screen->availableGeometry() : main;
+    const QSize frame = size() + (main.size() - editor.size());
+    QRect at(QPoint(main.right() + 1, main.top()), frame);
+    if (!room.contains(at)) at.moveRight(main.left() - 1);
+    if (!room.contains(at)) at.moveCenter(main.center());
+    at.moveTop(std::clamp(at.top(), room.top(), std::max(room.top(), room.bottom() - frame.height())));
+    move(at.topLeft());
+}
+
+void HelpWindow::keyPressEvent(QKeyEvent* e) {
+    if (e->key() == Qt::Key_Escape && e->modifiers() == Qt::NoModifier)
+        close();
+    else
+        QWidget::keyPressEvent(e);
 }
 
 }  // namespace corvanth::qt

@@ -7,8 +7,8 @@ class QTextBrowser;
 
 namespace corvanth::qt {
 
-// Where the help file is looked for, in order: the working directory, the program's own folder and the
-// installed data folder.
+// Where the help file is looked for, in order: the working directory, the program's own folder, the data
+// folder of the prefix the program is installed in, and the desktop's data folders.
 QStringList HelpFolders();
 // The first readable file of that name in the folders, or an empty string.
 QString FindHelpFile(const QString& name, const QStringList& folders);
@@ -22,7 +22,11 @@ class HelpWindow : public QWidget {
     bool showContents(const QString& name, const QStringList& folders, QWidget* parent);
     QTextBrowser* browser() const { return browser_; }
 
+  protected:
+    void keyPressEvent(QKeyEvent* e) override;
+
   private:
+    void placeBeside(const QWidget& editor);
     QTextBrowser* browser_;
 };
 

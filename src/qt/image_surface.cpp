@@ -1,5 +1,6 @@
 #include "qt/image_surface.hpp"
 
+#include <QApplication>
 #include <QBackingStore>
 #include <QPaintEvent>
 #include <QPainter>
@@ -167,6 +168,11 @@ void ImageSurface::hover(BitmapView* view) {
 }
 
 void ImageSurface::mousePressEvent(QMouseEvent* e) {
+    // A click on the pictures takes the keyboard from any box a click gives it to, so shortcuts act on the
+    // picture again.
+    if (QWidget* focus = QApplication::focusWidget();
+        focus && focus != window() && window()->isAncestorOf(focus) && (focus->focusPolicy() & Qt::ClickFocus))
+        window()->setFocus(Qt::MouseFocusReason);
     const QPoint p = pixelAt(*e);
     if ((e->buttons() & ~e->button()) == Qt::NoButton) {
         hover(viewAt(p));

@@ -1,27 +1,21 @@
 #include "qt/intro_window.hpp"
 
+#include <QKeyEvent>
+
 #include "app/artwork.hpp"
 #include "qt/image_surface.hpp"
-#include "qt/window_setup.hpp"
 
 namespace corvanth::qt {
 
-IntroWindow::IntroWindow(TfrmIntro& model)
-    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), model_(model) {
+IntroWindow::IntroWindow(TfrmIntro& model, QWidget& host) : QWidget(&host), model_(model) {
     setObjectName("frmIntro");
-    setWindowTitle("frmIntro");
-    // Only the main window decides when the program ends.
-    setAttribute(Qt::WA_QuitOnClose, false);
     setFixedSize(model.client.width, model.client.height);
     if (model.Image1.Picture.empty()) model.Image1.Picture = SplashPicture();
     surface_ = new ImageSurface(this);
     surface_->setGeometry(rect());
-    surface_->add(model.Image1, false).onClick = [this] {
-        model_.FormClick();
-        sync();
-    };
-    CenterOnScreen(*this);
-    ShareScreenColormap(*this);
+    surface_->add(model.Image1, false).onClick = [this] { onClose(); };
+    move((host.width() - width()) / 2, (host.height() - height()) / 2);
+    raise();
 }
 
 void IntroWindow::sync() {
@@ -29,10 +23,49 @@ void IntroWindow::sync() {
     if (isVisible() != model_.Visible) setVisible(model_.Visible);
 }
 
+void IntroWindow::keyPressEvent(QKeyEvent* e) {
+    switch (e->key()) {
+        case Qt::Key_Escape:
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Space:
+            if (e->modifiers() == Qt::NoModifier || e->modifiers() == Qt::KeypadModifier) {
+                onClose();
+                return;
+            }
+            break;
+        default:
+            break;
+    }
+    QWidget::keyPressEvent(e);
+}
+
 void IntroWindowSet::sync() {
-    for (std::size_t i = windows_.size(); i < model_.all().size(); ++i)
-        windows_.push_back(std::make_unique<IntroWindow>(*model_.all()[i]));
-    for (const auto& w : windows_) w->sync();
+    const std::size_t known = windows_.size();
+    for (std::size_t i = known; i < model_.all().size(); ++i) {
+        windows_.push_back(std::make_unique<IntroWindow>(*model_.all()[i], host_));
+        windows_.back()->onClose = [this, &model = *model_.all()[i]] {
+            model.FormClick();
+            sync();
+        };
+    }
+    bool focusLost = false;
+    for (const auto& w : windows_) {
+        // Hiding the focused widget would hand the keyboard to the next box in the tab order.
+        if (w->hasFocus() && !w->model().Visible) {
+            host_.setFocus(Qt::OtherFocusReason);
+            focusLost = true;
+        }
+        w->sync();
+    }
+    if (windows_.size() == known && !focusLost) return;
+    // A new splash takes the keyboard; a closed one hands it to the newest one still shown.
+    for (auto w = windows_.rbegin(); w != windows_.rend(); ++w) {
+        if ((*w)->model().Visible) {
+            (*w)->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
 }
 
 }  // namespace corvanth::qt

@@ -1,5 +1,6 @@
 #pragma once
 #include <QWidget>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -9,28 +10,38 @@ namespace corvanth::qt {
 
 class ImageSurface;
 
-// One borderless splash window on top of the others, bound to its model window.
+// The splash, bound to its model window. It lies over the middle of the main window as a part of it, so on
+// every desktop it is above that window, goes and comes back with it, has no taskbar entry of its own, and
+// stays below every dialog and message box the editor opens.
 class IntroWindow : public QWidget {
     Q_OBJECT
   public:
-    explicit IntroWindow(TfrmIntro& model);
+    IntroWindow(TfrmIntro& model, QWidget& host);
     void sync();
     TfrmIntro& model() const { return model_; }
+    // A click or a closing key; the set that owns the window handles it.
+    std::function<void()> onClose;
+
+  protected:
+    // Escape, Enter and Space close it like a click.
+    void keyPressEvent(QKeyEvent* e) override;
 
   private:
     TfrmIntro& model_;
     ImageSurface* surface_;
 };
 
-// A Qt window for every model intro window, made when the model window appears.
+// A splash for every model intro window, made when the model window appears; the newest shown one has the
+// keyboard, and the main window takes it back when the last one closes.
 class IntroWindowSet {
   public:
-    explicit IntroWindowSet(IntroWindows& model) : model_(model) {}
+    IntroWindowSet(IntroWindows& model, QWidget& host) : model_(model), host_(host) {}
     void sync();
     const std::vector<std::unique_ptr<IntroWindow>>& windows() const { return windows_; }
 
   private:
     IntroWindows& model_;
+    QWidget& host_;
     std::vector<std::unique_ptr<IntroWindow>> windows_;
 };
 

@@ -25,20 +25,16 @@ int main(int argc, char** argv) {
     qt::SetUpApplication(app);
     qt::QtPlatform platform;
     TMain form(platform);
-    // The splash goes up before the main window is built: it is what the user sees while waiting.
-    IntroWindows intros;
-    intros.Create();
-    qt::IntroWindowSet introWindows(intros);
-    introWindows.sync();
-
     fonts.wait();
     qt::MainWindow window(form);
     platform.setParentWindow(&window);
+    IntroWindows intros;
+    intros.Create();
+    qt::IntroWindowSet introWindows(intros, window);
+    introWindows.sync();
     platform.newIntroWindow = [&intros] { intros.Create(); };
     window.afterHandler = [&introWindows] { introWindows.sync(); };
     window.show();
-    // Without a window manager nothing keeps the splash on top of a window mapped after it.
-    for (const auto& intro : introWindows.windows()) intro->raise();
     // A file named on the command line opens once the window is up, as a dropped file would.
     if (app.arguments().size() > 1) {
         const std::string file = app.arguments()[1].toStdString();

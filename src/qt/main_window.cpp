@@ -155,6 +155,9 @@ void MainWindow::bindMouse() {
             form_.imgMainMouseDown(b, x, y);
             form_.ShowReadout(x, y);
         });
+        // A text press opens the entry under the palette: what is typed next goes there.
+        if (form_.state.CurrentTool == Text && form_.edtText.Visible)
+            widgetOf(form_.edtText)->setFocus(Qt::MouseFocusReason);
     };
     main->onMove = [this](int x, int y) {
         run([&] {
@@ -181,8 +184,8 @@ void MainWindow::setTabOrders() {
         if (kComponents[i].tabOrder >= 0) order.emplace_back(kComponents[i].tabOrder, widgets_[i]);
     std::sort(order.begin(), order.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
     for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1].second, order[i].second);
-    // The first in the tab order has the focus when the window opens.
-    if (!order.empty()) order.front().second->setFocus();
+    // No box has the keyboard when the window opens, so every shortcut works; Tab reaches the boxes.
+    setFocus(Qt::OtherFocusReason);
 }
 
 void MainWindow::closeEvent(QCloseEvent* e) {

@@ -1,7 +1,5 @@
 #include "qt/menu_bar.hpp"
 
-#include <QApplication>
-#include <QKeyEvent>
 #include <QMenu>
 #include <QSignalBlocker>
 
@@ -12,31 +10,6 @@ namespace {
 QString Text(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
-
-// Menu shortcuts come before the focused control's own keys: an edit box would otherwise take Ctrl+Z as
-// its text undo and Ctrl+A as select all. Every other key still reaches the control.
-class ShortcutsFirst : public QObject {
-  public:
-    ShortcutsFirst(QWidget& window, QList<QKeySequence> shortcuts)
-        : QObject(&window), window_(window), shortcuts_(std::move(shortcuts)) {
-        qApp->installEventFilter(this);
-    }
-
-  protected:
-    bool eventFilter(QObject* target, QEvent* e) override {
-        if (e->type() != QEvent::ShortcutOverride) return false;
-        const auto* widget = qobject_cast<QWidget*>(target);
-        if (!widget || widget->window() != &window_) return false;
-        const QKeySequence pressed(static_cast<QKeyEvent*>(e)->keyCombination());
-        if (!shortcuts_.contains(pressed)) return false;
-        e->ignore();  // not claimed by the control, so the shortcut runs
-        return true;
-    }
-
-  private:
-    QWidget& window_;
-    QList<QKeySequence> shortcuts_;
-};
 
 }  // namespace
 
@@ -59,9 +32,9 @@ MenuBinding::MenuBinding(QMenuBar& bar, QWidget& window, TMain& form, const Runn
         }
         action->setObjectName(Text(e.name));
         if (e.ctrlKey) {
+            // A box with the keyboard keeps the keys of text editing (Ctrl+A, Z, C, V, X) for its own text;
+            // the others reach the menu from anywhere in the window.
             action->setShortcut(QKeySequence(Qt::CTRL | static_cast<Qt::Key>(e.ctrlKey)));
-            // Shortcuts reach the editor while the intro window is in front, too.
-            action->setShortcutContext(Qt::ApplicationShortcut);
             window.addAction(action);
         }
         if (e.checkState) action->setCheckable(true);
@@ -71,10 +44,6 @@ MenuBinding::MenuBinding(QMenuBar& bar, QWidget& window, TMain& form, const Runn
         }
         items_.push_back({action, &e});
     }
-    QList<QKeySequence> shortcuts;
-    for (const Item& item : items_)
-        if (!item.action->shortcut().isEmpty()) shortcuts.append(item.action->shortcut());
-    new ShortcutsFirst(window, shortcuts);  // owned by the window
     sync();
 }
 

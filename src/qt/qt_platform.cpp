@@ -1,9 +1,14 @@
 #include "qt/qt_platform.hpp"
 
+#include <QAbstractItemView>
+#include <QCompleter>
 #include <QFileInfo>
+#include <QFontDatabase>
 #include <QGridLayout>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QSpacerItem>
+#include <QTimer>
 
 #include "qt/font_conversion.hpp"
 #include "qt/qt_colors.hpp"
@@ -26,6 +31,24 @@ QString NameFilter(const std::string& filter) {
 
 // Room beside a caption for the title bar's icon and buttons.
 constexpr int kTitleBarButtons = 160;
+constexpr QSize kFileDialogSize(760, 460);
+
+// The font dialog finds a face's style by its name; a font known only by weight and slant would be matched
+// to whatever style the face lists first that is close ("Oblique" for a plain face that calls its regular
+// style "Book").
+QFont WithStyleName(QFont font) {
+    const QString family = font.family();
+    int best = -1;
+    for (const QString& style : QFontDatabase::styles(family)) {
+        if (QFontDatabase::italic(family, style) != font.italic()) continue;
+        const int distance = std::abs(QFontDatabase::weight(family, style) - font.weight());
+        if (best < 0 || distance < best) {
+            best = distance;
+            font.setStyleName(style);
+        }
+    }
+    return font;
+}
 
 }  // namespace
 
@@ -50,6 +73,8 @@ QFileDialog& QtPlatform::fileDialog(bool save) {
         dialog->setAcceptMode(QFileDialog::AcceptSave);
         dialog->setOption(QFileDialog::DontConfirmOverwrite);
     }
+    // Wide enough for the name, size, type and date columns.
+    dialog->resize(dialog->sizeHint().expandedTo(kFileDialogSize));
     return *dialog;
 }
 
@@ -57,7 +82,15 @@ std::optional<std::string> QtPlatform::runFileDialog(QFileDialog& dialog, const 
     dialog.setNameFilter(NameFilter(options.filter));
     dialog.setDefaultSuffix(QString::fromStdString(options.defaultExt));
     dialog.setDirectory(lastFolder_.isEmpty() ? QString::fromStdString(options.initialDir) : lastFolder_);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    // The name typed last time is offered again, selected, so that typing replaces it.
+    if (auto* name = dialog.findChild<QLineEdit*>("fileNameEdit"))
+        QTimer::singleShot(0, name, &QLineEdit::selectAll);
+    const int result = dialog.exec();
+    // Confirmed with Enter, the dialog leaves the list of name completions up, and that list takes the
+    // next click in the editor.
+    for (QCompleter* completer : dialog.findChildren<QCompleter*>())
+        if (completer->popup()) completer->popup()->hide();
+    if (result != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     const QString file = dialog.selectedFiles().first();
     lastFolder_ = QFileInfo(file).absolutePath();
     return file.toStdString();
@@ -86,7 +119,7 @@ std::optional<TFont> QtPlatform::RunFontDialog(const TFont& start) {
         fontDialog_ = new QFontDialog(parent_);
         fontDialog_->setOption(QFontDialog::DontUseNativeDialog);
     }
-    fontDialog_->setCurrentFont(ToQFont(start));
+    fontDialog_->setCurrentFont(WithStyleName(ToQFont(start)));
     if (fontDialog_->exec() != QDialog::Accepted) return std::nullopt;
     // Qt picks glyphs for every script itself, so the dialog leaves colour and character set as they were.
     TFont chosen = FromQFont(fontDialog_->selectedFont(), start.color);

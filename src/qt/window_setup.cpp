@@ -4,6 +4,7 @@
 #include <QProxyStyle>
 #include <QScreen>
 #include <QStyleFactory>
+#include <algorithm>
 #include <cstdlib>
 #ifdef CORVANTH_HAVE_XCB
 #include <xcb/xcb.h>
@@ -57,9 +58,11 @@ QFont EditFont() {
 void CenterOnScreen(QWidget& window) {
     const QScreen* screen = window.screen();
     if (!screen) return;
+    const QRect room = screen->availableGeometry();
     QRect frame = window.frameGeometry();
-    frame.moveCenter(screen->availableGeometry().center());
-    window.move(frame.topLeft());
+    frame.moveCenter(room.center());
+    // A window larger than the screen (a scaled one) keeps its title bar and left edge on the screen.
+    window.move(std::max(frame.left(), room.left()), std::max(frame.top(), room.top()));
 }
 
 void ShareScreenColormap([[maybe_unused]] QWidget& window) {

@@ -1,13 +1,17 @@
 // The composite preview, the active plane's marker and the readout below the view.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <optional>
+#include <string>
+#include <tuple>
 
 #include "app/artwork.hpp"
 #include "app/tmain.hpp"
 #include "document/composite.hpp"
 #include "document/readout.hpp"
 #include "scripted_platform.hpp"
+#include "tools/selection.hpp"
 
 namespace corvanth {
 namespace {
@@ -90,11 +94,11 @@ TEST(Readout, FollowsThePointerAndMeasuresShapeAndSelectionDrags) {
     EXPECT_EQ(main.Readout(), "2, 3  255 255 255 #FFFFFF  A 77");
     main.ShowReadout(256, 10);
     EXPECT_EQ(main.Readout(), "");
-    main.state.CurrentTool = Rectangle;  // dragged from plane pixel (5, 6) to (1, 15)
+    main.state.CurrentTool = Rectangle;  // dragged from plane pixel (5, 6) to (1, 15): columns 1-4, rows 6-14
     main.imgMainMouseDown(TMouseButton::mbLeft, 5 * 4, 6 * 4);
     main.imgMainMouseMove(4, 60);
     main.ShowReadout(4, 60);
-    EXPECT_EQ(main.Readout(), "1, 15  255 255 255 #FFFFFF  A 0  5 X 10");
+    EXPECT_EQ(main.Readout(), "1, 15  255 255 255 #FFFFFF  A 0  4 X 9");
     main.imgMainMouseUp(TMouseButton::mbLeft, 4, 60);
     main.imgAClick();
     main.state.CurrentTool = Select;  // from (1, 15) to (3, 15) on the alpha plane
@@ -107,6 +111,35 @@ TEST(Readout, FollowsThePointerAndMeasuresShapeAndSelectionDrags) {
     EXPECT_EQ(main.Readout(), "1, 15  A 0");
     main.HideReadout();
     EXPECT_EQ(main.Readout(), "");
+}
+
+// The size read out while dragging is the box of the pixels the release leaves on the plane.
+TEST(Readout, DragSizeIsWhatTheReleaseDraws) {
+    const std::tuple<ToolId, TPoint, TPoint> drags[] = {
+        {Rectangle, {20, 20}, {40, 40}}, {Rectangle, {40, 30}, {10, 5}}, {Ellipse, {5, 50}, {45, 10}},
+        {Line, {2, 10}, {62, 34}},       {Line, {30, 60}, {28, 1}},      {Line, {9, 9}, {30, 30}},
+        {Select, {8, 50}, {3, 40}},
+    };
+    for (const auto& [tool, from, to] : drags) {
+        testing::ScriptedPlatform host;
+        TMain main(host);
+        main.state.CurrentTool = tool;
+        main.imgMainMouseDown(TMouseButton::mbLeft, from.x * 4, from.y * 4);
+        main.imgMainMouseMove(to.x * 4, to.y * 4);
+        main.ShowReadout(to.x * 4, to.y * 4);
+        main.imgMainMouseUp(TMouseButton::mbLeft, to.x * 4, to.y * 4);
+        TRect drawn{64, 64, 0, 0};
+        for (int y = 0; y < 64; ++y)
+            for (int x = 0; x < 64; ++x)
+                if (main.imgRGB.Picture.GetPixel(x, y) != clWhite)
+                    drawn = {std::min(drawn.left, x), std::min(drawn.top, y), std::max(drawn.right, x + 1),
+                             std::max(drawn.bottom, y + 1)};
+        if (tool == Select)
+            drawn = SelectionBox(main.state.SelectionRect);  // a frame is drawn on the view only
+        const std::string size = std::to_string(drawn.width()) + " X " + std::to_string(drawn.height());
+        EXPECT_TRUE(main.Readout().ends_with("  " + size))
+            << tool << ": " << main.Readout() << ", drew " << size;
+    }
 }
 
 // Texts of one length redraw only the cells that differ; whatever came before, the strip is the one a

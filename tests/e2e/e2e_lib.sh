@@ -60,22 +60,32 @@ locate_main() {
   cy=$((Y + HEIGHT - 353))
 }
 
-# Starts the editor and finds its main window; sets app_pid, main, intro and what locate_main sets.
+# Starts the editor and finds its main window; sets app_pid, main and what locate_main sets.
 start_editor() {  # APP [ARGS...]
   "$@" >>"$work/app.log" 2>&1 & pids+=($!)
   app_pid=$!
   main=$(visible_window '^Corvanth Logo Editor$') || { echo "FAIL: no main window on $DISPLAY"; tail -n 40 "$work/app.log"; exit 1; }
-  intro=$(visible_window '^frmIntro$') || { echo "FAIL: no intro window at start"; exit 1; }
   sleep 0.5
   locate_main
 }
 
-close_intro() {
-  xdotool mousemove --window "$intro" 100 100 click 1
-  sleep 0.5
-  if xdotool search --onlyvisible --name '^frmIntro$' >/dev/null 2>&1; then echo "FAIL: intro window still shown"; exit 1; fi
-  echo "ok: intro window closed by a click"
-  xdotool windowactivate --sync "$main" 2>/dev/null || true
+# The splash lies over the middle of the main window: its 381 x 232 pixels there, on the screen.
+intro_x() { echo $((X + (WIDTH - 381) / 2)); }
+intro_y() { echo $((Y + (HEIGHT - 232) / 2)); }
+splash_shown() {  # -> 0 when the splash's dark frame stands where the view would be white
+  shot
+  [ "$(convert "$work/screen.png" -format "%[fx:int(255*p{$(($(intro_x) + 190)),$(($(intro_y) + 116))}.r)]" info:)" != 255 ]
+}
+close_intro() {  # [key]: a click on the splash, or that key
+  if [ -n "${1:-}" ]; then xdotool key --clearmodifiers "$1"; else xdotool mousemove $(($(intro_x) + 100)) $(($(intro_y) + 100)) click 1; fi
+  retry 20 eval '! splash_shown' || { echo "FAIL: intro still shown after ${1:-a click}"; exit 1; }
+  echo "ok: intro closed by ${1:-a click}"
+}
+# Runs a check again for up to N tenths of a second, until it holds.
+retry() {  # N COMMAND...
+  local n=$1; shift
+  for _ in $(seq "$n"); do "$@" && return 0; sleep 0.1; done
+  "$@"
 }
 
 shot() { xwd -root -silent | convert xwd:- "$work/screen.png"; }

@@ -151,32 +151,53 @@ TEST_F(WindowTest, CtrlBRunsNothingAndCtrlGTogglesTheGrid) {
     EXPECT_EQ(viewPixel(form.imgMain, {3, 0}), kWhite);
 }
 
-// Keys go to the focused box, except the menu's shortcuts, which run their command wherever the focus is.
-TEST_F(WindowTest, MenuShortcutsWinOverTheFocusedEditBox) {
+// The keyboard goes where the user is: to the window at first and after a click on the pictures, so every
+// shortcut acts; to a box clicked into, which keeps the keys of text editing and gives the keyboard back on
+// Enter or Escape; to the text box after a text press.
+TEST_F(WindowTest, TheKeyboardGoesWhereTheUserIs) {
+    const auto focus = [] { return QApplication::focusWidget(); };
+    EXPECT_EQ(focus(), &window);
     auto* edit = widget<QLineEdit>("edtB");
-    edit->setFocus();
-    edit->selectAll();
+    QTest::mouseClick(edit, Qt::LeftButton);
+    ASSERT_EQ(focus(), edit);
     for (const auto key : {Qt::Key_1, Qt::Key_2, Qt::Key_Home, Qt::Key_Delete, Qt::Key_End, Qt::Key_Backspace,
                            Qt::Key_9, Qt::Key_Left, Qt::Key_3})
         QTest::keyClick(edit, key);
     EXPECT_EQ(form.edtB.Text(), "39");
-    click(form.imgMain, {10, 10});  // leaves the focus
-    ASSERT_EQ(form.imgRGB.Picture.GetPixel(2, 2), RGB(0, 0, 39));
-    const int before = runs;
-    QTest::keyClick(edit, Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(form.imgRGB.Picture.GetPixel(2, 2), clWhite) << "the stroke was not undone";
-    EXPECT_EQ(edit->text(), "39");
-    QTest::keyClick(edit, Qt::Key_B, Qt::ControlModifier);
-    EXPECT_EQ(runs, before + 1);
-    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);  // Select > All, not the box's text
+    int before = runs;
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);  // the box's text, not Select > All
+    QTest::keyClick(edit, Qt::Key_7);
+    EXPECT_EQ(form.edtB.Text(), "7");
+    EXPECT_FALSE(form.state.SelectionActive);
+    QTest::keyClick(edit, Qt::Key_B, Qt::ControlModifier);  // Blur's submenu: nothing
+    QTest::keyClick(edit, Qt::Key_G, Qt::ControlModifier);  // no text key: the menu's
     EXPECT_EQ(runs, before + 2);
-    EXPECT_FALSE(edit->hasSelectedText());
-    EXPECT_TRUE(form.state.SelectionActive);
-    EXPECT_EQ(form.state.SelectionRect, (SelectionCorners{0, 0, 63, 63}));
-    QTest::keyClick(edit, Qt::Key_Tab);
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_G, Qt::ControlModifier);
-    EXPECT_EQ(QApplication::focusWidget(), widget("trbR"));
     EXPECT_TRUE(window.menuAction("mniGrid")->isChecked());
+    QTest::keyClick(edit, Qt::Key_Return);
+    EXPECT_EQ(focus(), &window);
+
+    QTest::mouseClick(edit, Qt::LeftButton);
+    click(form.imgMain, {10, 10});  // takes the keyboard back
+    EXPECT_EQ(focus(), &window);
+    ASSERT_EQ(form.imgRGB.Picture.GetPixel(2, 2), RGB(0, 0, 7));
+    QTest::keyClick(focus(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(form.imgRGB.Picture.GetPixel(2, 2), clWhite) << "the stroke was not undone";
+    EXPECT_EQ(edit->text(), "7");
+    before = runs;
+    QTest::keyClick(focus(), Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(runs, before + 1);
+    EXPECT_EQ(form.state.SelectionRect, (SelectionCorners{0, 0, 63, 63}));
+
+    form.state.CurrentTool = Text;
+    click(form.imgMain, {40, 40});
+    auto* text = widget<QLineEdit>("edtText");
+    ASSERT_EQ(focus(), text);
+    QTest::keyClicks(focus(), "Hi");
+    EXPECT_EQ(form.edtText.Text(), "Hi");
+    EXPECT_EQ(form.edtB.Text(), "7");
+    QTest::keyClick(focus(), Qt::Key_Return);
+    EXPECT_FALSE(text->isVisible());
+    EXPECT_EQ(focus(), &window);
 }
 
 // Every position has a tick below the handle; the focus frame stays inside the bar's 57 by 16 box.
@@ -541,20 +562,32 @@ TEST(QtGlyphs, TextBecomesAHardMask) {
     EXPECT_EQ(platform.Glyphs().Render(TFont{}, "").ink.size(), 0u);
 }
 
-TEST(IntroWindowsTest, AClickHidesOnlyTheWindowClicked) {
+// The splash lies over the middle of the main window with the keyboard; a click or Escape, Enter or Space
+// closes the one it reaches, and the keyboard passes to the next one shown, then to the window.
+TEST_F(WindowTest, IntroWindowsCloseByClickOrKeyAndHandBackTheKeyboard) {
     IntroWindows model;
-    IntroWindowSet windows(model);
-    model.Create();
-    windows.sync();
-    model.Create();  // as Help > About does
-    windows.sync();
-    ASSERT_EQ(windows.windows().size(), 2u);
-    IntroWindow& older = *windows.windows()[0];
-    EXPECT_EQ(older.size(), QSize(381, 232));
-    EXPECT_TRUE(older.windowFlags().testFlags(Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint));
-    QTest::mouseClick(older.findChild<ImageSurface*>(), Qt::LeftButton, {}, QPoint(100, 100));
-    EXPECT_FALSE(older.isVisible());
+    IntroWindowSet windows(model, window);
+    for (int i = 0; i < 3; ++i) {  // at start, then twice as Help > About does
+        model.Create();
+        windows.sync();
+    }
+    ASSERT_EQ(windows.windows().size(), 3u);
+    IntroWindow& oldest = *windows.windows()[0];
+    EXPECT_EQ(oldest.window(), &window);
+    EXPECT_EQ(oldest.geometry(), QRect(QPoint((window.width() - 381) / 2, (window.height() - 232) / 2),
+                                       QSize(381, 232)));
+    // The newest lies on top.
+    EXPECT_EQ(window.childAt(window.rect().center()), windows.windows()[2]->findChild<ImageSurface*>());
+    EXPECT_EQ(QApplication::focusWidget(), windows.windows()[2].get());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    EXPECT_FALSE(windows.windows()[2]->isVisible());
+    EXPECT_EQ(QApplication::focusWidget(), windows.windows()[1].get());
+    QTest::mouseClick(oldest.findChild<ImageSurface*>(), Qt::LeftButton, {}, QPoint(100, 100));
+    EXPECT_FALSE(oldest.isVisible());
     EXPECT_TRUE(windows.windows()[1]->isVisible());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    EXPECT_FALSE(windows.windows()[1]->isVisible());
+    EXPECT_EQ(QApplication::focusWidget(), &window);
 }
 
 TEST(HelpFiles, TheFirstFolderHoldingTheFileWins) {
@@ -565,7 +598,19 @@ TEST(HelpFiles, TheFirstFolderHoldingTheFileWins) {
     EXPECT_EQ(FindHelpFile("kvr_lged.hlp", folders), b.filePath("kvr_lged.hlp"));
     QFile(a.filePath("kvr_lged.hlp")).open(QIODevice::WriteOnly);
     EXPECT_EQ(FindHelpFile("kvr_lged.hlp", folders), a.filePath("kvr_lged.hlp"));
-    EXPECT_EQ(HelpFolders().first(), QDir::currentPath());  // the working directory first
+}
+
+// The working folder, the program's, its prefix's data folder wherever it was installed, then the desktop's.
+TEST(HelpFiles, LookedForBesideTheProgramAndInTheDataFolders) {
+    QTemporaryDir data;
+    qputenv("XDG_DATA_DIRS", data.path().toUtf8());
+    const QStringList folders = HelpFolders();
+    qunsetenv("XDG_DATA_DIRS");
+    const QString program = QCoreApplication::applicationDirPath();
+    ASSERT_GE(folders.size(), 4);
+    EXPECT_EQ(folders.mid(0, 3), QStringList({QDir::currentPath(), program,
+                                              QDir::cleanPath(program + "/../share/corvanth-logo-editor")}));
+    EXPECT_TRUE(folders.contains(data.filePath("corvanth-logo-editor")));
 }
 
 TEST_F(RealDialogs, ContentsOpensTheShippedHelpAtItsContents) {
@@ -610,7 +655,7 @@ TEST_F(RealDialogs, ContactInfoBoxHasItsCaptionTwoLinesAndOnlyOk) {
 
 TEST_F(RealDialogs, ExitEndsTheEventLoopWithIntroWindowsStillShown) {
     IntroWindows intros;
-    IntroWindowSet introWindows(intros);
+    IntroWindowSet introWindows(intros, window);
     platform.newIntroWindow = [&intros] { intros.Create(); };
     window.afterHandler = [&introWindows] { introWindows.sync(); };
     window.show();
