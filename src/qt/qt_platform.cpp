@@ -3,7 +3,7 @@
 #include <QAbstractItemView>
 #include <QCompleter>
 #include <QFileInfo>
-#include <QFontDatabase>
+#include <QFontInfo>
 #include <QGridLayout>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -33,20 +33,11 @@ QString NameFilter(const std::string& filter) {
 constexpr int kTitleBarButtons = 160;
 constexpr QSize kFileDialogSize(760, 460);
 
-// The font dialog finds a face's style by its name; a font known only by weight and slant would be matched
-// to whatever style the face lists first that is close ("Oblique" for a plain face that calls its regular
-// style "Book").
+// The font dialog finds a face's style by its name; a font known only by weight and slant is matched to a
+// style the face lists first ("Oblique" for a face that calls its regular style "Book"). The name of the
+// style the text is really drawn with selects it exactly.
 QFont WithStyleName(QFont font) {
-    const QString family = font.family();
-    int best = -1;
-    for (const QString& style : QFontDatabase::styles(family)) {
-        if (QFontDatabase::italic(family, style) != font.italic()) continue;
-        const int distance = std::abs(QFontDatabase::weight(family, style) - font.weight());
-        if (best < 0 || distance < best) {
-            best = distance;
-            font.setStyleName(style);
-        }
-    }
+    font.setStyleName(QFontInfo(font).styleName());
     return font;
 }
 

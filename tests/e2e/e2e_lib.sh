@@ -107,6 +107,33 @@ stroke_view() {  # view y, from x, to x: a held drag with a move on every cell, 
   xdotool mouseup 1
   sleep 0.5
 }
+# A slow build may still be drawing: look again for up to five seconds before failing.
+expect_soon() {  # what, client x, y, wanted
+  for _ in $(seq 25); do
+    shot
+    [ "$(pixel "$2" "$3")" = "$4" ] && break
+    sleep 0.2
+  done
+  expect "$@"
+}
+dark_in() {  # client x, y, w, h -> share of dark pixels, in percent
+  convert "$work/screen.png" -crop "$3x$4+$((cx + $1))+$((cy + $2))" -threshold 50% -negate \
+    -format "%[fx:int(100*mean)]" info:
+}
+# Keys one at a time, giving each menu time to open before the next key arrives.
+keys() { for k in "$@"; do xdotool key --clearmodifiers "$k"; sleep 0.3; done; }
+# The named windows in the X stacking order, top first: the window manager's frames hold them, so the
+# whole tree is read in order.
+stacking() {
+  local id name
+  xwininfo -root -tree | sed -n 's/^ *\(0x[0-9a-f]*\) "\([^"]*\)".*/\1 \2/p' | while read -r id name; do
+    xwininfo -id "$id" 2>/dev/null | grep -q 'Map State: IsViewable' && echo "$name"
+  done
+}
+# 0 when the window named first stands above the one named second.
+above() {  # title, title
+  stacking | awk -v a="$1" -v b="$2" '$0 == a && !ia { ia = NR } $0 == b && !ib { ib = NR } END { exit !(ia && ib && ia < ib) }'
+}
 click_client() { xdotool mousemove $((cx + $1)) $((cy + $2)) click 1; sleep 0.2; }
 alive() { kill -0 "$app_pid" || { echo "FAIL: the editor ended"; exit 1; }; }
 keep_screenshot() {

@@ -7,8 +7,6 @@ start_x
 start_editor "$1"
 close_intro
 
-# Keys one at a time, giving each menu time to open before the next key arrives.
-keys() { for k in "$@"; do xdotool key --clearmodifiers "$k"; sleep 0.3; done; }
 cell() { echo $((262 + 4 * $1 + 1)) $((54 + 4 * $2 + 1)); }  # plane pixel -> client position in the view
 click_client $(cell 20 20)
 shot

@@ -14,21 +14,7 @@ drag_view() {  # from x, y to x, y in view pixels
   xdotool mouseup 1
   sleep 0.3
 }
-# A slow build may still be drawing: look again for up to five seconds before failing.
-expect_soon() {  # what, client x, y, wanted
-  for _ in $(seq 25); do
-    shot
-    [ "$(pixel "$2" "$3")" = "$4" ] && break
-    sleep 0.2
-  done
-  expect "$@"
-}
 preview() { echo $((571 + $1)) $((29 + $2)); }  # plane pixel -> client pixel of the RGB preview
-dark_in() {  # client x, y, w, h -> share of dark pixels, in percent
-  convert "$work/screen.png" -crop "$3x$4+$((cx + $1))+$((cy + $2))" -threshold 50% -negate \
-    -format "%[fx:int(100*mean)]" info:
-}
-
 # Rectangle, "Filled", a drag from plane pixel (10, 10) to (30, 20).
 click_client $((30 + 80)) $((30 + 10))
 click_client $((53 + 6)) $((176 + 8))

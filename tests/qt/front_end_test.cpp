@@ -553,6 +553,21 @@ TEST_F(RealDialogs, FontDialogChoosesTheTextFont) {
     EXPECT_EQ(f.charset, kDefaultCharset);
 }
 
+// OK without a change keeps the font as it was: face, style and size.
+TEST_F(RealDialogs, FontDialogConfirmedUnchangedKeepsTheFont) {
+    for (const TFont& start :
+         {TFont{}, TFont{"DejaVu Sans", -16, true}, TFont{"DejaVu Serif", -13, false, true}}) {
+        form.dFontDialog.Font = start;
+        QString style;
+        WhenShown<QFontDialog>([&style](QFontDialog* d) {
+            style = d->currentFont().styleName();
+            d->accept();
+        });
+        window.menuAction("Font1")->trigger();
+        EXPECT_EQ(form.state.TextFont, start) << start.name << " " << style.toStdString();
+    }
+}
+
 TEST(QtGlyphs, TextBecomesAHardMask) {
     QtPlatform platform;
     const GlyphRun run = platform.Glyphs().Render(TFont{"DejaVu Sans", -16}, "HI");
@@ -574,8 +589,8 @@ TEST_F(WindowTest, IntroWindowsCloseByClickOrKeyAndHandBackTheKeyboard) {
     ASSERT_EQ(windows.windows().size(), 3u);
     IntroWindow& oldest = *windows.windows()[0];
     EXPECT_EQ(oldest.window(), &window);
-    EXPECT_EQ(oldest.geometry(), QRect(QPoint((window.width() - 381) / 2, (window.height() - 232) / 2),
-                                       QSize(381, 232)));
+    EXPECT_EQ(oldest.geometry(),
+              QRect(QPoint((window.width() - 381) / 2, (window.height() - 232) / 2), QSize(381, 232)));
     // The newest lies on top.
     EXPECT_EQ(window.childAt(window.rect().center()), windows.windows()[2]->findChild<ImageSurface*>());
     EXPECT_EQ(QApplication::focusWidget(), windows.windows()[2].get());
