@@ -8,7 +8,6 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QSpacerItem>
-#include <QTimer>
 
 #include "qt/font_conversion.hpp"
 #include "qt/qt_colors.hpp"
@@ -74,8 +73,7 @@ std::optional<std::string> QtPlatform::runFileDialog(QFileDialog& dialog, const 
     dialog.setDefaultSuffix(QString::fromStdString(options.defaultExt));
     dialog.setDirectory(lastFolder_.isEmpty() ? QString::fromStdString(options.initialDir) : lastFolder_);
     // The name typed last time is offered again, selected, so that typing replaces it.
-    if (auto* name = dialog.findChild<QLineEdit*>("fileNameEdit"))
-        QTimer::singleShot(0, name, &QLineEdit::selectAll);
+    if (auto* name = dialog.findChild<QLineEdit*>("fileNameEdit")) name->selectAll();
     const int result = dialog.exec();
     // Confirmed with Enter, the dialog leaves the list of name completions up, and that list takes the
     // next click in the editor.

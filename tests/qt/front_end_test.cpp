@@ -527,6 +527,14 @@ TEST_F(RealDialogs, DialogsStartInTheLastFolderAndBadFilesGetAMessage) {
     form.imgRGB.Picture.SetPixel(0, 0, clBlack);
     Run("Open1", "logo.tga");
     EXPECT_EQ(form.imgRGB.Picture.GetPixel(0, 0), clBlack);  // the document stays as it was
+    // The name typed last comes back selected, so typing replaces it.
+    QString selected;
+    WhenShown<QFileDialog>([&selected](QFileDialog* d) {
+        selected = d->findChild<QLineEdit*>("fileNameEdit")->selectedText();
+        d->reject();
+    });
+    window.menuAction("Open1")->trigger();
+    EXPECT_EQ(selected, path("logo.tga"));
     // One open and one save dialog served every command.
     EXPECT_EQ(window.findChildren<QFileDialog*>().size(), 2);
 }
@@ -642,6 +650,12 @@ TEST_F(RealDialogs, ContentsOpensTheShippedHelpAtItsContents) {
     const QImage icon = QImage::fromData(
         text->loadResource(QTextDocument::ImageResource, QUrl("help_tool_0.png")).toByteArray());
     EXPECT_EQ(icon.size(), QSize(48, 44));
+    // Beside the editor where the screen has room, else over its middle; Escape closes it.
+    const QRect help = platform.helpWindow()->frameGeometry(), editor = window.frameGeometry();
+    // (The frame's margins are known only once the window is shown.)
+    EXPECT_TRUE(!help.intersects(editor) || (help.center() - editor.center()).manhattanLength() <= 4);
+    QTest::keyClick(text, Qt::Key_Escape);
+    EXPECT_FALSE(platform.helpWindow()->isVisible());
 }
 
 TEST_F(RealDialogs, AMissingHelpFileIsReportedInAMessageBox) {
