@@ -2,7 +2,8 @@
 # Starts the editor with a TGA file named on the command line and checks what is added around the view:
 # the composite preview over its backdrops, the marker of the active plane, and the readout below the
 # view while the pointer is over it. Then, at QT_SCALE_FACTOR=2, a click on the last device pixel of a
-# view cell paints that cell and not the next. SCREENSHOT=path keeps the scaled window.
+# view cell paints that cell and not the next, and the window opens with its title bar on the screen.
+# SCREENSHOT=path keeps the scaled window.
 source "$(dirname "$0")/e2e_lib.sh"
 # Left half opaque red, right half blue at alpha 128, the bottom 16 rows transparent.
 python3 - "$work/logo.tga" <<'PY'
@@ -61,6 +62,10 @@ kill "$app_pid"
 # Scale 2: the window is 1400 device pixels wide; move it to the left edge so the view is on screen.
 QT_SCALE_FACTOR=2 start_editor "$1"
 close_intro
+# Wider than the screen, it still opens with its title bar and left edge on it.
+read -r left _ top _ < <(xprop -id "$main" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
+[ $((X - left)) -ge 0 ] && [ $((Y - top)) -ge 0 ] || { echo "FAIL: scale 2: the frame starts at $((X - left)), $((Y - top))"; exit 1; }
+echo "ok: scale 2: title bar on the screen"
 xdotool windowmove --sync "$main" 0 0 2>/dev/null || true
 sleep 0.5
 read -r X Y WIDTH HEIGHT < <(geometry "$main")
