@@ -6,6 +6,12 @@ source "$(dirname "$0")/e2e_lib.sh"
 start_x
 start_editor "$1"
 close_intro
+# The window manager offers no maximising of the fixed-size window (openbox draws the button disabled
+# unless its theme hides disabled buttons).
+actions=$(xprop -id "$main" _NET_WM_ALLOWED_ACTIONS)
+case $actions in *MINIMIZE*) ;; *) echo "FAIL: no minimising: $actions"; exit 1 ;; esac
+case $actions in *MAXIMIZE*) echo "FAIL: maximising offered: $actions"; exit 1 ;; esac
+echo "ok: minimise offered, maximise not"
 
 shot
 expect "white view" $((262 + 3)) $((54 + 20)) "255,255,255"
