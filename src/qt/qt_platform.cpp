@@ -5,9 +5,11 @@
 #include <QFileInfo>
 #include <QFontInfo>
 #include <QGridLayout>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QSpacerItem>
+#include <QTreeView>
 
 #include "qt/font_conversion.hpp"
 #include "qt/qt_colors.hpp"
@@ -63,8 +65,12 @@ QFileDialog& QtPlatform::fileDialog(bool save) {
         dialog->setAcceptMode(QFileDialog::AcceptSave);
         dialog->setOption(QFileDialog::DontConfirmOverwrite);
     }
-    // Wide enough for the name, size, type and date columns.
+    // Wide enough for the name, and the size, type and date columns as wide as what they show.
     dialog->resize(dialog->sizeHint().expandedTo(kFileDialogSize));
+    if (auto* details = dialog->findChild<QTreeView*>()) {
+        details->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+        details->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    }
     return *dialog;
 }
 
