@@ -1,12 +1,12 @@
 #include "qt/image_surface.hpp"
 
 #include <QApplication>
-#include <QBackingStore>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QRegion>
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <utility>
 
 namespace corvanth::qt {
@@ -106,45 +106,20 @@ void ImageSurface::compose(const QRect& r, QRgb* to, qsizetype stride) const {
     }
 }
 
-// Where Qt sends this paint, asked without a painter, which would cost more than a small repaint: the
-// window's backing store and the surface's top-left in it, when the store takes one device pixel per pixel
-// and plain 32-bit colours, as it does on a screen that is not scaled.
-std::optional<std::pair<QImage*, QPoint>> ImageSurface::backingStoreTarget() const {
-    QPoint shift;
-    QPaintDevice* device = redirected(&shift);
-    QBackingStore* store = backingStore();
-    if (!device || sharedPainter() || !store || device != store->paintDevice() ||
-        device->devType() != QInternal::Image)
-        return {};
-    auto* image = static_cast<QImage*>(device);
-    const bool plain = image->format() == QImage::Format_RGB32 || image->format() == QImage::Format_ARGB32 ||
-                       image->format() == QImage::Format_ARGB32_Premultiplied;
-    if (!plain || image->devicePixelRatio() != 1 || !image->isDetached()) return {};
-    return std::pair{image, -shift};
-}
-
-// On the screen the pixels go straight into the window's backing store: no copy, no blending. Anywhere
-// else (a scaled screen, a grab into a pixmap) each rectangle is composed apart and drawn, every picture
-// pixel a block of device pixels.
+// Each changed rectangle is composed into a frame kept in the screen's own format, then copied to the
+// window with a painter: a plain copy on a screen that is not scaled, each pixel a block of device pixels
+// on one that is, never smoothed.
 void ImageSurface::paintEvent(QPaintEvent* e) {
-    if (const auto target = backingStoreTarget()) {
-        auto [image, offset] = *target;
-        const qsizetype stride = image->bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
-        auto* pixels = reinterpret_cast<QRgb*>(image->bits());
-        for (const QRect& r : e->region()) {
-            const QRect at = r.translated(offset) & image->rect();
-            if (!at.isEmpty())
-                compose(at.translated(-offset), pixels + at.top() * stride + at.left(), stride);
-        }
-        return;
-    }
+    if (frame_.size() != size()) frame_ = QImage(size(), QImage::Format_RGB32);
+    const qsizetype stride = frame_.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
+    auto* pixels = reinterpret_cast<QRgb*>(frame_.bits());
     QPainter painter(this);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
     for (const QRect& r : e->region()) {
-        QImage part(r.size(), QImage::Format_RGB32);
-        compose(r, reinterpret_cast<QRgb*>(part.bits()),
-                part.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb)));
-        painter.drawImage(r.topLeft(), part);
+        const QRect at = r & frame_.rect();
+        if (at.isEmpty()) continue;
+        compose(at, pixels + at.top() * stride + at.left(), stride);
+        painter.drawImage(at.topLeft(), frame_, at);
     }
 }
 
@@ -170,8 +145,9 @@ void ImageSurface::hover(BitmapView* view) {
 void ImageSurface::mousePressEvent(QMouseEvent* e) {
     // A click on the pictures takes the keyboard from any box a click gives it to, so shortcuts act on the
     // picture again.
-    if (QWidget* focus = QApplication::focusWidget();
-        focus && focus != window() && window()->isAncestorOf(focus) && (focus->focusPolicy() & Qt::ClickFocus))
+    if (QWidget* focus = QApplication::focusWidget(); focus && focus != window() &&
+                                                      window()->isAncestorOf(focus) &&
+                                                      (focus->focusPolicy() & Qt::ClickFocus))
         window()->setFocus(Qt::MouseFocusReason);
     const QPoint p = pixelAt(*e);
     if ((e->buttons() & ~e->button()) == Qt::NoButton) {

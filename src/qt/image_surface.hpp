@@ -1,9 +1,8 @@
 #pragma once
+#include <QImage>
 #include <QMouseEvent>
 #include <QWidget>
 #include <memory>
-#include <optional>
-#include <utility>
 #include <vector>
 
 #include "qt/bitmap_view.hpp"
@@ -43,7 +42,6 @@ class ImageSurface : public QWidget {
     // Writes what the surface shows in r to `to`, which holds r's top-left pixel and has rows stride pixels
     // apart: the form's colour, then every shown control in stacking order, see-through pixels skipped.
     void compose(const QRect& r, QRgb* to, qsizetype stride) const;
-    std::optional<std::pair<QImage*, QPoint>> backingStoreTarget() const;
     QPoint pixelAt(const QMouseEvent& e) const;
     // The top control under p that takes the mouse.
     BitmapView* viewAt(QPoint p) const;
@@ -51,6 +49,7 @@ class ImageSurface : public QWidget {
 
     std::vector<std::unique_ptr<BitmapView>> views_;
     std::vector<QRect> changed_;  // kept between syncs, so a sync allocates nothing
+    QImage frame_;                // what the surface shows, composed where it changed
     // A press goes to the control under it, and everything after it to that control until the last
     // button is up, as a widget grabs the mouse.
     BitmapView* grabbed_ = nullptr;

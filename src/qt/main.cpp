@@ -4,7 +4,6 @@
 
 #include "app/intro_window.hpp"
 #include "app/tmain.hpp"
-#include "qt/font_config_load.hpp"
 #include "qt/intro_window.hpp"
 #include "qt/main_window.hpp"
 #include "qt/qt_platform.hpp"
@@ -12,20 +11,10 @@
 
 int main(int argc, char** argv) {
     using namespace corvanth;
-    // Our repaints are a few small cells per event. Through shared memory, Qt waits for the X server
-    // whenever a repaint touches what it handed over last time, which the pointer readout does on every
-    // move; plain image requests never wait.
-    qputenv("QT_XCB_NO_MITSHM", "1");
-    // Qt's own event loop rather than glib's, which costs about five thousand instructions more for every
-    // mouse move. Nothing here needs glib's: the file, colour and font dialogs are Qt's own.
-    qputenv("QT_NO_GLIB", "1");
-    // The font configuration is read on a second thread while the display is reached and the splash goes up.
-    qt::FontConfigLoad fonts;
     QApplication app(argc, argv);
     qt::SetUpApplication(app);
     qt::QtPlatform platform;
     TMain form(platform);
-    fonts.wait();
     qt::MainWindow window(form);
     platform.setParentWindow(&window);
     IntroWindows intros;

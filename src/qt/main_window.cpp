@@ -77,7 +77,6 @@ MainWindow::MainWindow(TMain& form)
     box->setSizeConstraint(QLayout::SetFixedSize);
     adjustSize();
     CenterOnScreen(*this);
-    ShareScreenColormap(*this);
 }
 
 MainWindow::~MainWindow() = default;

@@ -33,10 +33,7 @@ QImage ToQImage(const InkBitmap& picture) {
     return image;
 }
 
-// Built twice, the copy for processors with AVX2 chosen at load time: turning the bytes of eight pixels
-// round at once takes half the instructions of the four at once that every x86-64 processor can.
-[[gnu::target_clones("avx2", "default")]] void CopyPixels(const Bitmap& bitmap, const TRect& r, QRgb* to,
-                                                          qsizetype stride) {
+void CopyPixels(const Bitmap& bitmap, const TRect& r, QRgb* to, qsizetype stride) {
     const auto width = static_cast<std::size_t>(r.width());
     for (int y = r.top; y < r.bottom; ++y, to += stride) {
         // A plain loop over locals, so that it vectorises.

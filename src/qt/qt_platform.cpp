@@ -55,9 +55,8 @@ QtPlatform::~QtPlatform() {
 QFileDialog& QtPlatform::fileDialog(bool save) {
     QPointer<QFileDialog>& dialog = save ? saveDialog_ : openDialog_;
     if (dialog) return *dialog;
+    // The desktop's own dialog where it has one (a portal, GTK, KDE, Windows, macOS), Qt's elsewhere.
     dialog = new QFileDialog(parent_);
-    // Qt's own dialog: the same on every desktop, and tests can drive it.
-    dialog->setOption(QFileDialog::DontUseNativeDialog);
     // Open picks a file that exists; Save may name a new one, and replaces an existing one without a
     // question.
     dialog->setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
@@ -102,7 +101,6 @@ std::optional<std::string> QtPlatform::RunSaveDialog(const FileDialogOptions& op
 std::optional<TColor> QtPlatform::RunColorDialog(TColor start) {
     if (!colorDialog_) {
         colorDialog_ = new QColorDialog(parent_);
-        colorDialog_->setOption(QColorDialog::DontUseNativeDialog);
     }
     colorDialog_->setCurrentColor(ToQColor(start));
     if (colorDialog_->exec() != QDialog::Accepted) return std::nullopt;
@@ -112,7 +110,6 @@ std::optional<TColor> QtPlatform::RunColorDialog(TColor start) {
 std::optional<TFont> QtPlatform::RunFontDialog(const TFont& start) {
     if (!fontDialog_) {
         fontDialog_ = new QFontDialog(parent_);
-        fontDialog_->setOption(QFontDialog::DontUseNativeDialog);
     }
     fontDialog_->setCurrentFont(WithStyleName(ToQFont(start)));
     if (fontDialog_->exec() != QDialog::Accepted) return std::nullopt;

@@ -5,10 +5,6 @@
 #include <QScreen>
 #include <QStyleFactory>
 #include <algorithm>
-#include <cstdlib>
-#ifdef CORVANTH_HAVE_XCB
-#include <xcb/xcb.h>
-#endif
 
 #include "app/artwork.hpp"
 #include "qt/qt_colors.hpp"
@@ -63,26 +59,6 @@ void CenterOnScreen(QWidget& window) {
     frame.moveCenter(room.center());
     // A window larger than the screen (a scaled one) keeps its title bar and left edge on the screen.
     window.move(std::max(frame.left(), room.left()), std::max(frame.top(), room.top()));
-}
-
-void ShareScreenColormap([[maybe_unused]] QWidget& window) {
-#ifdef CORVANTH_HAVE_XCB
-    auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (!x11 || !x11->connection()) return;
-    xcb_connection_t* c = x11->connection();
-    const auto id = static_cast<xcb_window_t>(window.winId());
-    const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(c)).data;
-    xcb_get_window_attributes_reply_t* attributes =
-        xcb_get_window_attributes_reply(c, xcb_get_window_attributes(c, id), nullptr);
-    if (!attributes) return;
-    // The default colormap only fits a window of the screen's own visual.
-    if (attributes->visual == screen->root_visual) {
-        const std::uint32_t colormap = screen->default_colormap;
-        xcb_change_window_attributes(c, id, XCB_CW_COLORMAP, &colormap);
-        xcb_flush(c);
-    }
-    std::free(attributes);
-#endif
 }
 
 }  // namespace corvanth::qt

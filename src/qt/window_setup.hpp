@@ -12,9 +12,5 @@ QFont WindowFont();
 // Edit boxes are 16 pixels tall and need a smaller face to show three digits.
 QFont EditFont();
 void CenterOnScreen(QWidget& window);
-// On X, gives a top-level window the screen's default colormap instead of the private one Qt makes for it.
-// Screen captures that read windows by colormap (xwd, and what some remote desktops do) otherwise show
-// overlapping windows of the editor, such as the intro window over the main window, as black.
-void ShareScreenColormap(QWidget& window);
 
 }  // namespace corvanth::qt

@@ -88,7 +88,8 @@ retry() {  # N COMMAND...
   "$@"
 }
 
-shot() { xwd -root -silent | convert xwd:- "$work/screen.png"; }
+# ImageMagick reads the screen as it is; xwd shows a window with a colormap of its own (a dialog) as black.
+shot() { import -window root "$work/screen.png"; }
 pixel() {  # client x, y -> "r,g,b"
   convert "$work/screen.png" -format "%[fx:int(255*p{$(($cx + $1)),$(($cy + $2))}.r)],%[fx:int(255*p{$(($cx + $1)),$(($cy + $2))}.g)],%[fx:int(255*p{$(($cx + $1)),$(($cy + $2))}.b)]" info:
 }

@@ -630,9 +630,9 @@ TEST(HelpFiles, LookedForBesideTheProgramAndInTheDataFolders) {
     const QStringList folders = HelpFolders();
     qunsetenv("XDG_DATA_DIRS");
     const QString program = QCoreApplication::applicationDirPath();
-    ASSERT_GE(folders.size(), 4);
-    EXPECT_EQ(folders.mid(0, 3), QStringList({QDir::currentPath(), program,
-                                              QDir::cleanPath(program + "/../share/corvanth-logo-editor")}));
+    QStringList first{QDir::currentPath(), program, QDir::cleanPath(program + "/../share/corvanth-logo-editor")};
+    first.removeDuplicates();  // a test run from the program's own folder
+    EXPECT_EQ(folders.mid(0, first.size()), first);
     EXPECT_TRUE(folders.contains(data.filePath("corvanth-logo-editor")));
 }
 
