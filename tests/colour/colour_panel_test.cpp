@@ -99,6 +99,7 @@ TEST_F(ColourPanel, ArrowExchangesTheActivePlanesPairOnly) {
     form.imgColorsMouseDown(TMouseButton::mbLeft, 53, 20);
     EXPECT_EQ(colours(), (std::array{clWhite, clBlack, clBlack, Grey(90)}));
     EXPECT_EQ(form.trbA.Position(), 0);
+    EXPECT_TRUE(panel(25, 10) == clBlack && panel(60, 10) == Grey(90));  // the swatches show the alpha pair
 }
 
 // After a change of plane the sliders need not show the active colour. A press on the active swatch

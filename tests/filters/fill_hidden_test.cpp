@@ -45,6 +45,7 @@ TEST(FillHiddenColours, GrowsRingByRingAveragingTheNearest) {
         {{".....", "..R..", "....."}, {"RRRRR", "RRRRR", "RRRRR"}},
         {{"R...B."}, {"RRMBBB"}},  // the third pixel lies two from red and two from blue
         {{"R..", "...", "..B"}, {"RRM", "RMB", "MBB"}},  // the corners take R, M and B of the ring before
+        {{"R..", "..B"}, {"RMB", "RMB"}},                // the diagonal neighbours count too
         {{"...", "..."}, {"...", "..."}},                // nothing visible: left alone
     };
     for (const auto& [before, after] : cases)

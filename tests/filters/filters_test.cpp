@@ -119,6 +119,17 @@ TEST(Emboss, FourTimesTheCentreLessItsSidesModulo256) {
     EXPECT_EQ(EmbossPlane(red).at(21, 20), RGB(253, 0, 0));
 }
 
+// Entry k weighs the pixel (k % 3 - 1, k / 3 - 1) away, so a lone dot of 1 comes out as the kernel turned
+// half way round.
+TEST(Emboss, EachKernelEntryWeighsItsOwnNeighbour) {
+    Bitmap dot(3, 3, clBlack);
+    dot.at(1, 1) = Grey(1);
+    const Bitmap out = ConvolvePlane(dot, {1, 2, 3, 4, 5, 6, 7, 8, 9});
+    const int want[3][3] = {{9, 8, 7}, {6, 5, 4}, {3, 2, 1}};
+    for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 3; ++x) EXPECT_EQ(out.at(x, y), Grey(want[y][x])) << x << "," << y;
+}
+
 // An "F" in two colours: asymmetric every way, so each turn and mirror shows.
 Bitmap Picture(std::initializer_list<std::string_view> rows) {
     Bitmap b(static_cast<int>(rows.size()), static_cast<int>(rows.size()));
@@ -219,6 +230,16 @@ TEST_F(FilterCommands, BlurAndEmbossChangeOnlyTheRgbPlane) {
     main.Undo1Click();
     EXPECT_EQ(rgb(), embossed);
     EXPECT_EQ(alpha(), alpha0);
+    // Each strength of the menu: a lone white pixel keeps its own share.
+    for (auto [command, centre] : {std::pair{&TMain::Blur101Click, 177},
+                                   {&TMain::Blur251Click, 131},
+                                   {&TMain::Blur501Click, 115},
+                                   {&TMain::Blur1001Click, 28}}) {
+        rgb() = Bitmap(64, 64, clBlack);
+        rgb().at(30, 30) = clWhite;
+        (main.*command)();
+        EXPECT_EQ(rgb().at(30, 30), Grey(centre));
+    }
 }
 
 }  // namespace

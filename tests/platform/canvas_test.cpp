@@ -130,7 +130,7 @@ TEST(Canvas, HatchIsARegularPatternThatLeavesItsGapsAlone) {
 }
 
 // In every direction a line paints its start, stops one short of its end, and steps one pixel at a
-// time along the longer axis.
+// time along the longer axis, each within its box and half a pixel of the true line across that axis.
 TEST(Canvas, LineToExcludesTheEndPointInEveryDirection) {
     for (int dx = -9; dx <= 9; ++dx) {
         for (int dy = -9; dy <= 9; ++dy) {
@@ -140,7 +140,7 @@ TEST(Canvas, LineToExcludesTheEndPointInEveryDirection) {
             f.canvas.LineTo(10 + dx, 10 + dy);
             const TRect changed = f.bitmap.TakeChanged().Bounds();
             const int steps = std::max(std::abs(dx), std::abs(dy));
-            int painted = 0, besideEnd = 0, unseen = 0;
+            int painted = 0, besideEnd = 0, unseen = 0, astray = 0;
             for (int y = 0; y < 21; ++y)
                 for (int x = 0; x < 21; ++x) {
                     if (f.bitmap.GetPixel(x, y) != kInk) continue;
@@ -148,10 +148,14 @@ TEST(Canvas, LineToExcludesTheEndPointInEveryDirection) {
                     besideEnd += std::max(std::abs(x - 10 - dx), std::abs(y - 10 - dy)) == 1;
                     unseen +=
                         x < changed.left || x >= changed.right || y < changed.top || y >= changed.bottom;
+                    const int u = x - 10, v = y - 10;
+                    astray += u < std::min(0, dx) || u > std::max(0, dx) || v < std::min(0, dy) ||
+                              v > std::max(0, dy) || 2 * std::abs(u * dy - v * dx) > steps;
                 }
             SCOPED_TRACE(::testing::Message() << "offset " << dx << "," << dy);
             EXPECT_EQ(painted, steps);
             EXPECT_EQ(unseen, 0);
+            EXPECT_EQ(astray, 0);
             EXPECT_EQ(f.bitmap.at(10 + dx, 10 + dy), kPaper);
             if (steps == 0) continue;
             EXPECT_EQ(f.bitmap.at(10, 10), kInk);

@@ -9,10 +9,13 @@
 
 namespace corvanth::testing {
 
-// Draws every character as a 3 by 5 block with a one-column gap, so text boxes have known sizes.
+// Draws every character as a 3 by 5 block with a one-column gap, so text boxes have known sizes, and
+// keeps the font it was last given.
 class BlockGlyphs : public GlyphRenderer {
   public:
-    GlyphRun Render(const TFont&, std::string_view text) const override {
+    mutable std::optional<TFont> lastFont;
+    GlyphRun Render(const TFont& font, std::string_view text) const override {
+        lastFont = font;
         GlyphRun run{static_cast<int>(text.size()) * 4, 5, {}};
         run.ink.assign(static_cast<std::size_t>(run.width) * run.height, 0);
         for (std::size_t i = 0; i < text.size(); ++i)

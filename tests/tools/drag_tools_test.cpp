@@ -33,6 +33,14 @@ TEST_P(Shapes, RectangleFromEveryCornerIsTheSameBox) {
         ".#........#.\n"
         ".##########.\n"
         "............\n";
+    const char* box =
+        "............\n"
+        ".##########.\n"
+        ".##########.\n"
+        ".##########.\n"
+        ".##########.\n"
+        ".##########.\n"
+        "............\n";
     primary() = Grey(90);
     for (bool filled : {false, true}) {
         form.chkFilled.Checked = filled;
@@ -40,9 +48,7 @@ TEST_P(Shapes, RectangleFromEveryCornerIsTheSameBox) {
             form.New1Click();
             Drag(Rectangle, {corners[i], {40, 40}, corners[(i + 2) % 4]});
             EXPECT_EQ(Count(Grey(90)), filled ? 50 : 26) << i;
-            if (!filled) {
-                EXPECT_EQ(Crop({9, 9, 21, 16}), outline) << i;
-            }
+            EXPECT_EQ(Crop({9, 9, 21, 16}), filled ? box : outline) << i;
         }
     }
 }
@@ -62,6 +68,8 @@ TEST_P(Shapes, EmptyBoxesAndZeroLinesPaintNothing) {
 TEST_P(Shapes, LineStartsAtThePressAndStopsShortOfThePointer) {
     Drag(Line, {{20, 10}, {5, 5}, {10, 10}});
     EXPECT_EQ(Crop({9, 9, 22, 12}), ".............\n..##########.\n.............\n");
+    Drag(Line, {{30, 10}, {32, 16}});
+    EXPECT_EQ(Crop({29, 9, 34, 17}), ".....\n.#...\n.#...\n..#..\n..#..\n..#..\n...#.\n.....\n");
 }
 
 // "Filled" left checked under Rectangle fills the ellipse too; unchecked it is an outline.
@@ -174,6 +182,10 @@ TEST_P(Selection, SelectFramesTheCellsFromEitherCorner) {
     const auto changes = form.imgMain.Picture.changes();
     form.imgMainMouseMove(120, 90);
     EXPECT_EQ(form.imgMain.Picture.changes(), changes);
+    // A dab over the frame's left edge: the press frames the cell again.
+    primary() = Grey(100);
+    Drag(Pencil, {{1, 4}});
+    EXPECT_TRUE(Framed(7, 17) && View(6, 17) == Grey(100));
 }
 
 // Select All, a drag by (10, 10): the hole in the top rows and left columns, the picture shifted, the
@@ -187,7 +199,7 @@ TEST_P(Selection, MoveTheWholePlaneAndLiftItAgain) {
     EXPECT_EQ(plane().at(10, 10), before.at(0, 0));
     EXPECT_EQ(plane().at(63, 63), before.at(53, 53));
     EXPECT_EQ(form.state.SelectionRect, (SelectionCorners{10, 10, 73, 73}));
-    EXPECT_TRUE(Framed(39, 100) && Framed(100, 39) && !Framed(40, 100));
+    EXPECT_TRUE(Framed(39, 100) && Framed(100, 39) && !Framed(40, 100) && !Framed(255, 100));
     Drag(Move, {{0, 0}, {-10, 0}});
     EXPECT_EQ(plane().at(0, 10), before.at(0, 0));
     EXPECT_EQ(plane().at(53, 20), before.at(53, 10));
@@ -208,6 +220,20 @@ TEST_P(Selection, MoveBackRestoresOnlyWhatStayedInside) {
     for (int y = 20; y < 30; ++y)
         for (int x : {0, 1, 2, 3, 4, 10, 11, 12, 13, 14}) want.at(x, y) = Grey(255);
     EXPECT_EQ(plane(), want);
+}
+
+// A switch of plane or a filter before the release ends the move: the selection stays where it was.
+TEST_P(Selection, AMoveEndedBeforeTheReleaseLeavesTheSelection) {
+    for (auto command : {alpha() ? &TMain::imgRGBClick : &TMain::imgAClick, &TMain::FlipHorizontal1Click}) {
+        alpha() ? form.imgAClick() : form.imgRGBClick();
+        Drag(Select, {{10, 20}, {19, 29}});
+        form.state.CurrentTool = Move;
+        form.imgMainMouseDown(TMouseButton::mbLeft, ViewAt(15, 1), ViewAt(25, 1));
+        form.imgMainMouseMove(ViewAt(20, 1), ViewAt(25, 1));
+        (form.*command)();
+        form.imgMainMouseUp(TMouseButton::mbLeft, ViewAt(20, 1), ViewAt(25, 1));
+        EXPECT_EQ(form.state.SelectionRect, (SelectionCorners{10, 20, 19, 29}));
+    }
 }
 
 // Select All, Deselect and Undo set and clear the flag; without a selection a move does nothing.
@@ -245,7 +271,8 @@ class TextEntry : public EitherPlane {
     }
 };
 
-// H, i, Backspace, Enter leaves the H; the release of Enter draws nothing, and Undo takes all of it.
+// H, i, Backspace, Enter leaves the H; the release of Enter draws nothing. The next entry starts with an
+// empty box and keeps the H, and Undo takes all of that entry.
 TEST_P(TextEntry, TypedTextFollowsTheBoxAndStaysAfterEnter) {
     EXPECT_TRUE(form.edtText.Visible && form.edtText.Text().empty());
     EXPECT_EQ(plane(), Bitmap(64, 64, base()));
@@ -258,8 +285,26 @@ TEST_P(TextEntry, TypedTextFollowsTheBoxAndStaysAfterEnter) {
     Type("H", 13);
     EXPECT_FALSE(form.edtText.Visible);
     EXPECT_EQ(Crop(), h);
+    const Bitmap first = plane();
+    Click(30, 40);
+    EXPECT_TRUE(form.edtText.Visible && form.edtText.Text().empty());
+    Type("ab", 'B');
+    EXPECT_EQ(Crop(), h);
+    EXPECT_EQ(plane().at(30, 40), primary());
     form.Undo1Click();
-    EXPECT_EQ(plane(), Bitmap(64, 64, base()));
+    EXPECT_EQ(plane(), first);
+}
+
+// The font confirmed in the dialog draws the text from the next key release on, in the primary colour
+// whatever colour the dialog gave it; a cancelled dialog keeps it.
+TEST_P(TextEntry, TheChosenFontDrawsTheText) {
+    TFont chosen{.name = "Serif", .height = -20, .bold = true, .color = RGB(255, 0, 0)};
+    host.fontAnswers = {chosen, std::nullopt};
+    form.Font1Click();
+    form.Font1Click();
+    Type("H", 'H');
+    chosen.color = primary();
+    EXPECT_EQ(host.glyphs.lastFont, chosen);
 }
 
 // While an entry is open a command switches the active plane, undoes, clears, opens, blurs or flips:
