@@ -22,6 +22,7 @@ int main(int argc, char** argv) {
     // The font configuration is read on a second thread while the display is reached and the splash goes up.
     qt::FontConfigLoad fonts;
     QApplication app(argc, argv);
+    QGuiApplication::setDesktopFileName("corvanth-logo-editor");
     qt::SetUpApplication(app);
     qt::QtPlatform platform;
     TMain form(platform);
