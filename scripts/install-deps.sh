@@ -10,10 +10,12 @@ if [ "$profile" = test ]; then
   packages+=(libgtest-dev libbenchmark-dev clang libclang-rt-14-dev xvfb openbox xdotool x11-apps x11-utils time
              imagemagick python3 python3-pil desktop-file-utils lintian)
 fi
+# One look at dpkg's database for all of them; a package it does not know is simply not listed.
+installed=" $( (dpkg-query -W -f='${Package} ${Status}\n' "${packages[@]}" 2>/dev/null || true) |
+  awk '$3 == "ok" && $4 == "installed" { printf "%s ", $1 }')"
 missing=()
 for package in "${packages[@]}"; do
-  status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
-  [[ $status == *" ok installed" ]] || missing+=("$package")
+  [[ $installed == *" $package "* ]] || missing+=("$package")
 done
 [ ${#missing[@]} -eq 0 ] && exit 0
 
