@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what the tests need, then builds and runs every test: the fuzzer for a bounded time,
-# the whole suite, and the whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer.
+# the whole suite under AddressSanitizer and UndefinedBehaviorSanitizer, the whole suite again as a
+# release build, and lintian on the Debian package made from that build.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh test
@@ -23,12 +24,19 @@ if [ -f fuzz/CMakeLists.txt ]; then
 fi
 
 echo "== sanitizer build"
-cmake -S . -B build/asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCORVANTH_SANITIZE=ON -DCORVANTH_BENCH=OFF >/dev/null
+cmake -S . -B build/asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCORVANTH_SANITIZE=ON -DCORVANTH_TESTS=ON \
+  -DCORVANTH_BENCH=OFF >/dev/null
 cmake --build build/asan
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp \
   UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --test-dir build/asan --output-on-failure
 
 echo "== release build"
-cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCORVANTH_TESTS=ON -DCORVANTH_BENCH=ON \
+  >/dev/null
 cmake --build build/release
 ctest --test-dir build/release --output-on-failure
+
+echo "== Debian package"
+rm -f build/release/corvanth-logo-editor_*.deb
+(cd build/release && cpack -G DEB >/dev/null)
+lintian --fail-on error build/release/corvanth-logo-editor_*.deb

@@ -12,6 +12,7 @@
 int main(int argc, char** argv) {
     using namespace corvanth;
     QApplication app(argc, argv);
+    QGuiApplication::setDesktopFileName("corvanth-logo-editor");
     qt::SetUpApplication(app);
     qt::QtPlatform platform;
     TMain form(platform);
