@@ -43,12 +43,10 @@ QFileDialog& QtPlatform::fileDialog(bool save) {
     dialog = new QFileDialog(parent_);
     // Qt's own dialog: the same on every desktop, and tests can drive it.
     dialog->setOption(QFileDialog::DontUseNativeDialog);
-    // Open picks a file that exists; Save may name a new one, and replaces an existing one without a
-    // question.
+    // Open picks a file that exists; Save may name a new one, and asks before it replaces an existing one.
     dialog->setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     if (save) {
         dialog->setAcceptMode(QFileDialog::AcceptSave);
-        dialog->setOption(QFileDialog::DontConfirmOverwrite);
     }
     return *dialog;
 }
@@ -56,7 +54,11 @@ QFileDialog& QtPlatform::fileDialog(bool save) {
 std::optional<std::string> QtPlatform::runFileDialog(QFileDialog& dialog, const FileDialogOptions& options) {
     dialog.setNameFilter(NameFilter(options.filter));
     dialog.setDefaultSuffix(QString::fromStdString(options.defaultExt));
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !options.confirmOverwrite);
     dialog.setDirectory(lastFolder_.isEmpty() ? QString::fromStdString(options.initialDir) : lastFolder_);
+    // An offered name opens its own folder; the name box keeps what it last held otherwise.
+    if (!options.fileName.empty())
+        dialog.selectFile(QFileInfo(QString::fromStdString(options.fileName)).absoluteFilePath());
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     const QString file = dialog.selectedFiles().first();
     lastFolder_ = QFileInfo(file).absolutePath();
