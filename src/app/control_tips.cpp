@@ -20,8 +20,8 @@ constexpr std::array<WholeTip, 3> kWholeTips{{
     {"imgRGB", "Colour plane\nClick to edit the colour plane."},
     {"imgA", "Alpha plane\nClick to edit the alpha plane: black is transparent, white opaque."},
     {"imgComposite",
-     "Preview\nThe logo as it will be used, seen through its alpha. Click for the next "
-     "background: checkerboard, black, white, tiled."},
+     "Preview\nThe logo as it will be used, seen through its alpha.\n"
+     "Click for the next background: checkerboard, black, white, tiled."},
 }};
 
 // The swatch panel's parts, their hit areas made exclusive rectangles.
@@ -29,15 +29,16 @@ constexpr TRect Exclusive(const TRect& r) {
     return {r.left, r.top, r.right + 1, r.bottom + 1};
 }
 constexpr std::string_view kPrimaryTip =
-    "Primary colour\nPainted by most tools. Click to show it in the sliders and change it there; "
-    "double-click to choose it in the colour dialog.";
+    "Primary colour\nPainted by most tools.\n"
+    "Click to change it with the sliders; double-click for the colour dialog.";
 constexpr std::string_view kSecondaryTip =
-    "Secondary colour\nPainted by the eraser, and left behind by a move. Click to show it in the sliders "
-    "and change it there; double-click to choose it in the colour dialog.";
+    "Secondary colour\nPainted by the eraser; fills what a move leaves.\n"
+    "Click to change it with the sliders; double-click for the colour dialog.";
 constexpr std::string_view kSwapTip = "Exchange\nClick to swap the primary and secondary colours.";
 constexpr std::string_view kPanelTip =
-    "Colours of the plane being edited\nClick a swatch to change it with the sliders, double-click it for "
-    "the colour dialog, click the arrow to swap the two.";
+    "Colours of the plane being edited\n"
+    "Click a swatch to change it with the sliders, double-click it for the colour dialog.\n"
+    "Click the arrow to swap the two.";
 
 std::optional<ControlTip> PaletteTip(int x, int y) {
     const auto tool = ToolAt(x, y);

@@ -25,7 +25,8 @@ std::string NotAPicture(const std::string& name) {
     return "Error: " + std::string(LastComponent(name)) + " is not a picture this program can read.";
 }
 
-// A TGA's header, when the file has one and it is not 64 by 64: such a file is imported like any picture.
+// Whether the file starts with a TGA header of another size than 64 by 64: such a file is imported like any
+// other picture.
 bool IsOtherSizeTga(const std::string& name) {
     const auto header = ReadFileBytes(name, kTgaHeaderSize);
     if (!header || header->size() < kTgaHeaderSize) return false;
