@@ -31,6 +31,7 @@ struct EditorState {
     TFont TextFont;
     TPoint TextOrigin;
     std::string FileName;
+    std::string OfferedSaveName;  // what the save dialog offers while FileName is empty: an import's .tga
     Backdrop CompositeBackdrop = Backdrop::Checkerboard;  // behind the composite preview
 };
 

@@ -10,8 +10,8 @@
 namespace corvanth {
 
 namespace {
-const FileDialogOptions kTgaOpen{"*.tga|*.tga", ".", ""};
-const FileDialogOptions kTgaSave{"*.tga|*.tga", ".", "tga"};
+const FileDialogOptions kTgaOpen{"*.tga|*.tga", ".", "", false, {}};
+const FileDialogOptions kTgaSave{"*.tga|*.tga", ".", "tga", true, {}};
 const TFont kFormFont{};
 }  // namespace
 
@@ -117,6 +117,7 @@ void TMain::RestoreUndo() {
 
 void TMain::ClearImage() {
     state.FileName.clear();
+    state.OfferedSaveName.clear();
     for (auto [plane, colour] : {std::pair{&imgRGB, clWhite}, {&imgA, clBlack}})
         std::ranges::fill(plane->GetCanvas().bitmap().pixels(), colour);
 }
@@ -145,6 +146,13 @@ void TMain::showChannelControls(bool alpha) {
     for (TControl* c : Row{&trbR, &trbG, &trbB, &edtR, &edtG, &edtB, &lblR, &lblG, &lblB})
         c->SetVisible(!alpha);
     RedrawView();
+    // The sliders of the plane just shown still stand where they were last left; they show its active
+    // colour now, or the first touch of a slider or of the panel would change the colour to what they say.
+    // The cascade rewrites the active colour on the way, so it is put back as it was.
+    const TColor active = ActiveColor();
+    ShowColorInSliders();
+    ShowSlidersInEdits();
+    ActiveColor() = active;
     DrawSwatches();
 }
 

@@ -1,8 +1,11 @@
+#include <optional>
+#include <string>
 #include <string_view>
 
 #include "app/tmain.hpp"
 #include "fileio/file_name.hpp"
 #include "fileio/file_read.hpp"
+#include "fileio/import_name.hpp"
 #include "fileio/picture_fit.hpp"
 #include "fileio/safe_write.hpp"
 #include "fileio/tga_decode.hpp"
@@ -17,6 +20,28 @@ constexpr std::string_view kErrorCaption = "Error Message";
 constexpr std::string_view kNotSquare = "Error: Image not 64x64 pixels.";
 constexpr std::string_view kNotDepth = "Error: Image not in 24-bit or 32-bit.";
 constexpr std::string_view kIoError = "Error: File I/O Error.";
+
+std::string NotAPicture(const std::string& name) {
+    return "Error: " + std::string(LastComponent(name)) + " is not a picture this program can read.";
+}
+
+// Whether the file starts with a TGA header of another size than 64 by 64: such a file is imported like any
+// other picture.
+bool IsOtherSizeTga(const std::string& name) {
+    const auto header = ReadFileBytes(name, kTgaHeaderSize);
+    if (!header || header->size() < kTgaHeaderSize) return false;
+    const auto side = [&](std::size_t at) { return (*header)[at] | (*header)[at + 1] << 8; };
+    return side(tga_field::Width) != kTgaSide || side(tga_field::Height) != kTgaSide;
+}
+
+// A TGA of any size, reading no more of the file than its header says the pixels can take.
+std::optional<RgbaPicture> ReadTgaPicture(const std::string& name) {
+    const auto header = ReadFileBytes(name, kTgaHeaderSize);
+    const auto most = header ? TgaPictureBytes(*header) : std::nullopt;
+    const auto bytes = most ? ReadFileBytes(name, *most) : std::nullopt;
+    return bytes ? DecodeTgaPicture(*bytes) : std::nullopt;
+}
+
 }  // namespace
 
 std::vector<std::uint8_t> TMain::EncodeTga() {
@@ -62,6 +87,7 @@ void TMain::LoadTgaFile(const std::string& name) {
     switch (DecodeTga(*bytes)) {
         case TgaLoadResult::Loaded:
             state.FileName.clear();
+            state.OfferedSaveName.clear();
             break;
         case TgaLoadResult::WrongSize:
             platform.MessageBox(kNotSquare, kErrorCaption);
@@ -76,15 +102,16 @@ void TMain::LoadTgaFile(const std::string& name) {
 }
 
 void TMain::OpenNamedFile(const std::string& name) {
-    if (!HasExtension(name, "tga")) return ImportPicture(name);
+    // File > Open refuses a TGA of another size; named or dropped, it is fitted like any other picture.
+    if (!HasExtension(name, "tga") || IsOtherSizeTga(name)) return ImportPicture(name);
     LoadTgaFile(name);
     RedrawView();
 }
 
 void TMain::ImportPicture(const std::string& name) {
-    const auto picture = platform.ReadPicture(name);
+    const auto picture = HasExtension(name, "tga") ? ReadTgaPicture(name) : platform.ReadPicture(name);
     if (!picture) {
-        platform.MessageBox(kIoError, kErrorCaption);
+        platform.MessageBox(NotAPicture(name), kErrorCaption);
         return;
     }
     EndTextEntry();
@@ -92,17 +119,20 @@ void TMain::ImportPicture(const std::string& name) {
     FittedPlanes fitted = FitPicture(*picture);
     imgRGB.GetCanvas().Draw(0, 0, fitted.rgb);
     imgA.GetCanvas().Draw(0, 0, fitted.alpha);
-    // Not a TGA file: Save must ask for a name rather than overwrite the picture.
+    // Not a TGA file of ours: Save must ask for a name rather than overwrite the picture, and offers a
+    // .tga beside it.
     state.FileName.clear();
+    state.OfferedSaveName = TgaNameFor(name);
     RedrawView();
 }
 
 void TMain::SaveAs1Click() {
-    if (!sSaveDialog.Execute()) return;
+    if (!sSaveDialog.Execute(state.FileName.empty() ? state.OfferedSaveName : std::string())) return;
     const std::string name = WithDefaultExtension(sSaveDialog.FileName, sSaveDialog.options().defaultExt);
     WriteTgaFile(name);
     // Recorded whatever the outcome, so a failed save is retried under the same name.
     state.FileName = name;
+    state.OfferedSaveName.clear();
 }
 
 void TMain::Save1Click() {

@@ -52,25 +52,24 @@ FittedPlanes FitPicture(const RgbaPicture& picture) {
     const std::int64_t area = std::int64_t{w} * h;
     for (int ty = 0; ty < th; ++ty) {
         for (int tx = 0; tx < tw; ++tx) {
-            std::int64_t alpha = 0, plain[3] = {}, weighted[3] = {};
+            std::int64_t alpha = 0, weighted[3] = {};
             for (const Share& row : rows[static_cast<std::size_t>(ty)]) {
                 for (const Share& column : columns[static_cast<std::size_t>(tx)]) {
                     const std::uint8_t* p =
                         &picture.rgba[(static_cast<std::size_t>(row.source) * w + column.source) * 4];
                     const std::int64_t weight = row.weight * column.weight;
                     alpha += weight * p[3];
-                    for (int c = 0; c < 3; ++c) {
-                        plain[c] += weight * p[c];
-                        weighted[c] += weight * p[3] * p[c];
-                    }
+                    for (int c = 0; c < 3; ++c) weighted[c] += weight * p[3] * p[c];
                 }
             }
+            const int shown = static_cast<int>(RoundedQuotient(alpha, area));
+            out.alpha.at(left + tx, top + ty) = Grey(shown);
+            // Where nothing shows, the colour plane is white as in a new image, not whatever the file hid
+            // there: a see-through background would paint the colour plane black.
+            if (shown == 0) continue;
             int rgb[3];
-            for (int c = 0; c < 3; ++c)
-                rgb[c] = static_cast<int>(alpha > 0 ? RoundedQuotient(weighted[c], alpha)
-                                                    : RoundedQuotient(plain[c], area));
+            for (int c = 0; c < 3; ++c) rgb[c] = static_cast<int>(RoundedQuotient(weighted[c], alpha));
             out.rgb.at(left + tx, top + ty) = RGB(rgb[0], rgb[1], rgb[2]);
-            out.alpha.at(left + tx, top + ty) = Grey(static_cast<int>(RoundedQuotient(alpha, area)));
         }
     }
     return out;

@@ -11,7 +11,8 @@ struct FittedPlanes {
 
 // Fits a picture into the two planes keeping its aspect ratio. A larger one is shrunk by area averaging
 // (colours weighted by their alpha, so see-through pixels lend no colour to the edge); a smaller one is
-// never enlarged. The picture is centred; the padding around it is white and fully transparent.
+// never enlarged. The picture is centred; the padding around it and every pixel whose alpha comes out 0 are
+// white and fully transparent.
 FittedPlanes FitPicture(const RgbaPicture& picture);
 
 }  // namespace corvanth

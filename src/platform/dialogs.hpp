@@ -16,6 +16,9 @@ struct FileDialogOptions {
     std::string filter;      // "description|mask"
     std::string initialDir;  // where the dialog first opens
     std::string defaultExt;  // appended to a name typed without an extension; empty for none
+    // The save dialog asks before it gives back the name of an existing file; No returns to the dialog.
+    bool confirmOverwrite = false;
+    std::string fileName;  // offered in the name box, and its folder opened; empty for none
 };
 
 // What the editor asks of its host: modal dialogs, message boxes and the help viewer. The front end
@@ -65,8 +68,11 @@ class TOpenDialog {
 class TSaveDialog : public TOpenDialog {
   public:
     using TOpenDialog::TOpenDialog;
-    bool Execute() {
-        auto name = platform_.RunSaveDialog(options_);
+    // Offers `offered` (none when empty) for this run only.
+    bool Execute(const std::string& offered = {}) {
+        FileDialogOptions options = options_;
+        options.fileName = offered;
+        auto name = platform_.RunSaveDialog(options);
         if (name) FileName = *name;
         return name.has_value();
     }

@@ -10,6 +10,7 @@ struct RgbaPicture {
     int width = 0;
     int height = 0;
     std::vector<std::uint8_t> rgba;
+    friend bool operator==(const RgbaPicture&, const RgbaPicture&) = default;
 };
 
 }  // namespace corvanth

@@ -1,13 +1,17 @@
 #include "qt/image_surface.hpp"
 
 #include <QApplication>
+#include <QHelpEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QRegion>
+#include <QToolTip>
 #include <algorithm>
 #include <cmath>
 #include <optional>
 #include <utility>
+
+#include "app/control_tips.hpp"
 
 namespace corvanth::qt {
 
@@ -200,6 +204,28 @@ void ImageSurface::mouseDoubleClickEvent(QMouseEvent* e) {
 
 void ImageSurface::leaveEvent(QEvent*) {
     if (!grabbed_) hover(nullptr);
+}
+
+// The pictures are no widgets of their own, so the surface shows the tip of the one under the pointer,
+// kept while the pointer stays in the part it belongs to.
+bool ImageSurface::event(QEvent* e) {
+    if (e->type() != QEvent::ToolTip) return QWidget::event(e);
+    const auto* help = static_cast<QHelpEvent*>(e);
+    const BitmapView* view = viewAt(help->pos());
+    const QPoint origin = view ? view->geometry().topLeft() : QPoint();
+    const QPoint at = help->pos() - origin;
+    const auto tip = view ? TipAt(view->model().Name, at.x(), at.y()) : std::nullopt;
+    if (!tip) {
+        QToolTip::hideText();
+        e->ignore();
+        return true;
+    }
+    const QRect area(origin + QPoint(tip->area.left, tip->area.top),
+                     QSize(tip->area.width(), tip->area.height()));
+    QToolTip::showText(help->globalPos(),
+                       QString::fromUtf8(tip->text.data(), static_cast<qsizetype>(tip->text.size())), this,
+                       area);
+    return true;
 }
 
 }  // namespace corvanth::qt

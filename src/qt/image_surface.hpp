@@ -30,6 +30,8 @@ class ImageSurface : public QWidget {
     void sync();
 
   protected:
+    // Tooltips: the text of the picture part under the pointer.
+    bool event(QEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;

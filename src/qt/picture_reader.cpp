@@ -9,6 +9,10 @@ namespace corvanth::qt {
 std::optional<RgbaPicture> ReadPictureFile(const QString& path) {
     QImageReader reader(path);
     reader.setAutoTransform(true);
+    // A picture larger than the reader's memory limit is refused from its header, before any decoding.
+    const QSize size = reader.size();
+    const qint64 limit = qint64{QImageReader::allocationLimit()} << 20;
+    if (size.isValid() && limit > 0 && qint64{size.width()} * size.height() * 4 > limit) return std::nullopt;
     const QImage read = reader.read();
     if (read.isNull()) return std::nullopt;
     // Straight alpha, 255 where the file has none.

@@ -57,13 +57,9 @@ QFileDialog& QtPlatform::fileDialog(bool save) {
     if (dialog) return *dialog;
     // The desktop's own dialog where it has one (a portal, GTK, KDE, Windows, macOS), Qt's elsewhere.
     dialog = new QFileDialog(parent_);
-    // Open picks a file that exists; Save may name a new one, and replaces an existing one without a
-    // question.
+    // Open picks a file that exists; Save may name a new one, and asks before it replaces an existing one.
     dialog->setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    if (save) {
-        dialog->setAcceptMode(QFileDialog::AcceptSave);
-        dialog->setOption(QFileDialog::DontConfirmOverwrite);
-    }
+    if (save) dialog->setAcceptMode(QFileDialog::AcceptSave);
     // Wide enough for the name, and the size, type and date columns as wide as what they show.
     dialog->resize(dialog->sizeHint().expandedTo(kFileDialogSize));
     if (auto* details = dialog->findChild<QTreeView*>()) {
@@ -76,8 +72,12 @@ QFileDialog& QtPlatform::fileDialog(bool save) {
 std::optional<std::string> QtPlatform::runFileDialog(QFileDialog& dialog, const FileDialogOptions& options) {
     dialog.setNameFilter(NameFilter(options.filter));
     dialog.setDefaultSuffix(QString::fromStdString(options.defaultExt));
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !options.confirmOverwrite);
     dialog.setDirectory(lastFolder_.isEmpty() ? QString::fromStdString(options.initialDir) : lastFolder_);
-    // The name typed last time is offered again, selected, so that typing replaces it.
+    // An offered name opens its own folder. Otherwise the name typed last time is offered again, selected,
+    // so that typing replaces it.
+    if (!options.fileName.empty())
+        dialog.selectFile(QFileInfo(QString::fromStdString(options.fileName)).absoluteFilePath());
     if (auto* name = dialog.findChild<QLineEdit*>("fileNameEdit")) name->selectAll();
     const int result = dialog.exec();
     // Confirmed with Enter, the dialog leaves the list of name completions up, and that list takes the

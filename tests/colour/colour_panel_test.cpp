@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <string>
 #include <string_view>
 #include <tuple>
 #include <vector>
@@ -102,22 +103,59 @@ TEST_F(ColourPanel, ArrowExchangesTheActivePlanesPairOnly) {
     EXPECT_TRUE(panel(25, 10) == clBlack && panel(60, 10) == Grey(90));  // the swatches show the alpha pair
 }
 
-// After a change of plane the sliders need not show the active colour. A press on the active swatch
-// makes the colour follow them and leaves them alone. Typing a text changes no colour (on the alpha
-// plane with trbA behind, and back on the RGB plane with the secondary swatch chosen there); a press on
-// the panel's background makes the colour follow the sliders.
+// A change of plane shows that plane's active colour in its sliders and boxes, on either plane with
+// either swatch active, and changes no colour. The colours are set behind the sliders' back, so every
+// slider has to move.
+TEST(PlaneSwitch, ShowsTheActiveColourAndChangesNone) {
+    for (const bool toAlpha : {true, false})
+        for (const int swatch : {0, 1}) {
+            SCOPED_TRACE(::testing::Message() << (toAlpha ? "alpha" : "RGB") << " swatch " << swatch);
+            testing::ScriptedPlatform host;
+            TMain form(host);
+            if (!toAlpha) form.imgAClick();
+            form.state.ActiveSwatch = swatch;
+            const std::array<TColor, 4> set{RGB(1, 2, 3), RGB(40, 50, 60), Grey(70), Grey(80)};
+            std::tie(form.state.PrimaryRGB, form.state.SecondaryRGB, form.state.PrimaryAlpha,
+                     form.state.SecondaryAlpha) = std::tuple{set[0], set[1], set[2], set[3]};
+            toAlpha ? form.imgAClick() : form.imgRGBClick();
+            EXPECT_EQ((std::array{form.state.PrimaryRGB, form.state.SecondaryRGB, form.state.PrimaryAlpha,
+                                  form.state.SecondaryAlpha}),
+                      set);
+            const TColor c = set[(toAlpha ? 2 : 0) + static_cast<std::size_t>(swatch)];
+            const std::vector<std::pair<TTrackBar*, TEdit*>> shown =
+                toAlpha ? std::vector{std::pair{&form.trbA, &form.edtA}}
+                        : std::vector{std::pair{&form.trbR, &form.edtR},
+                                      {&form.trbG, &form.edtG},
+                                      {&form.trbB, &form.edtB}};
+            for (std::size_t i = 0; i < shown.size(); ++i) {
+                const int expected = static_cast<int>(c >> (8 * i) & 0xFF);
+                EXPECT_EQ(shown[i].first->Position(), expected) << i;
+                EXPECT_EQ(shown[i].second->Text(), std::to_string(expected)) << i;
+            }
+            EXPECT_EQ(form.imgColors.Picture.at(swatch ? 60 : 25, 10), c);
+        }
+}
+
+// On the first switch to the alpha plane the A pair shows the primary alpha, 255: a press on the panel's
+// background or on a swatch keeps every colour. After a colour is changed behind the sliders, a press on
+// the active swatch makes it follow them; typing a text changes no colour.
 TEST_F(ColourPanel, ColourFollowsTheSlidersButNotTheTextBox) {
+    form.imgAClick();
+    EXPECT_TRUE(form.trbA.Position() == 255 && form.edtA.Text() == "255");
+    form.imgColorsMouseDown(TMouseButton::mbLeft, 5, 5);
+    EXPECT_EQ(colours(), (std::array{clBlack, clWhite, clWhite, clBlack}));
+    form.imgRGBClick();
     form.trbR.SetPosition(10);
     form.state.PrimaryRGB = RGB(0, 99, 0);
     form.imgColorsMouseDown(TMouseButton::mbLeft, 25, 10);  // the active swatch: the sliders stay
     EXPECT_TRUE(form.state.PrimaryRGB == RGB(10, 0, 0) && form.trbG.Position() == 0 &&
                 panel(25, 10) == RGB(10, 0, 0));
     form.imgAClick();
-    form.trbA.SetPosition(5);
-    form.state.PrimaryAlpha = clWhite;
     form.edtText.SetTextBuf("hello");
     form.imgColorsMouseDown(TMouseButton::mbLeft, 60, 10);  // the secondary swatch, alpha 0
-    form.imgRGBClick();                                     // R, G, B still show the primary colour
+    EXPECT_EQ(form.trbA.Position(), 0);
+    form.imgRGBClick();  // R, G, B show the secondary colour, white
+    EXPECT_TRUE(form.trbR.Position() == 255 && form.edtB.Text() == "255");
     form.edtText.SetTextBuf("hello!");
     EXPECT_EQ(colours(), (std::array{RGB(10, 0, 0), clWhite, clWhite, clBlack}));
     EXPECT_EQ(panel(60, 10), clWhite);

@@ -96,23 +96,31 @@ TEST_F(FileCommands, OpenGivesTheFilesMessageOrLoadsIt) {
     }
 }
 
-// A file named on the command line or dropped: a .tga in any case of its extension goes Open's way, with its
-// messages and no undo copy; any other picture the host decodes is imported after an undo copy and leaves no
-// file name; one it cannot decode gives the I/O message and changes nothing.
+// A file named on the command line or dropped: a 64 by 64 .tga in any case of its extension goes Open's way,
+// with its messages and no undo copy; any other picture the host decodes, and a TGA of another size, is
+// imported after an undo copy and leaves no file name; one that cannot be decoded is named in a message and
+// changes nothing.
 TEST_F(FileCommands, NamedFileOpensATgaOrImportsAPicture) {
     WriteBytes(dir / "in32.TGA", Concat({TgaHeader({}), SamplePixels(32, 0)}));
+    WriteBytes(dir / "short.tga", Concat({TgaHeader({}), Bytes(2000, 0)}));
     WriteBytes(dir / "wide.tga", Concat({TgaHeader({.width = 0x140}), Bytes(20000, 0)}));
+    WriteBytes(dir / "dot.tga", Concat({TgaHeader({.width = 1, .height = 1}), {3, 2, 1, 4}}));
     WriteBytes(dir / "bad.png", Bytes{1, 2, 3});
     host.pictures[dir / "dot.png"] = RgbaPicture{1, 1, {1, 2, 3, 4}};
+    host.pictures[dir / "clear.png"] = RgbaPicture{1, 1, {1, 2, 3, 0}};
     const Snapshot before = Take();
     Snapshot imported{Bitmap(64, 64, clWhite), Bitmap(64, 64, clBlack), before.rgb, before.alpha, ""};
+    const Snapshot clear = imported;  // nothing shows, so the colour plane is white all over
     imported.rgb.at(31, 31) = RGB(1, 2, 3);
     imported.alpha.at(31, 31) = Grey(4);
     const std::tuple<const char*, const char*, Snapshot> cases[] = {
         {"in32.TGA", nullptr, {SamplePlane(false), SamplePlane(true), before.undoRgb, before.undoA, ""}},
-        {"wide.tga", "Error: Image not 64x64 pixels.", before},
+        {"short.tga", "Error: Image not 64x64 pixels.", before},
         {"missing.tga", kIoError, before},
-        {"bad.png", kIoError, before},
+        {"dot.tga", nullptr, imported},
+        {"wide.tga", "Error: wide.tga is not a picture this program can read.", before},
+        {"bad.png", "Error: bad.png is not a picture this program can read.", before},
+        {"clear.png", nullptr, clear},
         {"dot.png", nullptr, imported}};
     for (const auto& [name, message, after] : cases) {
         SCOPED_TRACE(name);
@@ -123,6 +131,39 @@ TEST_F(FileCommands, NamedFileOpensATgaOrImportsAPicture) {
         EXPECT_TRUE(host.fileDialogsShown.empty());
     }
     EXPECT_EQ(main.imgMain.Picture.GetPixel(31 * 4 + 3, 31 * 4), RGB(1, 2, 3));  // the view shows the import
+}
+
+// After an import Save offers the picture's name as a .tga beside it, and asks before it replaces a file;
+// No goes back to the dialog and leaves the file as it was. Once saved, Save writes without asking.
+TEST_F(FileCommands, SaveAfterAnImportOffersATgaAndAsksBeforeReplacing) {
+    host.pictures[dir / "photo.png"] = RgbaPicture{1, 1, {1, 2, 3, 255}};
+    const Bytes old = {7, 7, 7};
+    WriteBytes(dir / "photo.tga", old);
+    main.OpenNamedFile(dir / "photo.png");
+    host.saveAnswers = {dir / "photo.tga", std::nullopt};  // No, then cancelled
+    host.replaceAnswers = {false};
+    main.Save1Click();
+    ASSERT_EQ(host.fileDialogsShown.size(), 1u);
+    EXPECT_TRUE(host.fileDialogsShown[0].confirmOverwrite);
+    EXPECT_EQ(host.fileDialogsShown[0].fileName, dir / "photo.tga");
+    EXPECT_EQ(host.replaceQuestions, std::vector{dir / "photo.tga"});
+    EXPECT_EQ(ReadBytes(dir / "photo.tga"), old);
+    EXPECT_EQ(main.state.FileName, "");
+
+    host.saveAnswers = {dir / "photo.tga", dir / "photo"};  // No, then Yes to the same name typed bare
+    host.replaceAnswers = {false, true};
+    main.SaveAs1Click();
+    EXPECT_EQ(host.replaceQuestions.size(), 3u);
+    EXPECT_EQ(ReadBytes(dir / "photo.tga"), main.EncodeTga());
+    EXPECT_EQ(main.state.FileName, dir / "photo.tga");
+    main.imgRGB.GetCanvas().SetPixel(0, 0, clBlack);
+    main.Save1Click();
+    EXPECT_EQ(host.replaceQuestions.size(), 3u);
+    EXPECT_EQ(ReadBytes(dir / "photo.tga"), main.EncodeTga());
+    host.saveAnswers = {std::nullopt};
+    main.New1Click();
+    main.Save1Click();
+    EXPECT_TRUE(host.fileDialogsShown.back().fileName.empty()) << "a name is offered only after an import";
 }
 
 TEST_F(FileCommands, SaveAsThenSaveWriteTheEncodedImage) {

@@ -28,13 +28,14 @@ void ExpectPadding(const FittedPlanes& f, int x, int y) {
     EXPECT_EQ(f.alpha.at(x, y), Grey(0)) << x << "," << y;
 }
 
+// Pixel for pixel, but white in the colour plane wherever the alpha is 0 (at (0, 0), for one).
 TEST(FitPicture, ExactSizeIsTakenPixelForPixelWithItsAlpha) {
     const auto at = [](int x, int y) { return Rgba{x * 4, y * 4, 255 - x, (x * 7 + y * 3) % 256}; };
     const FittedPlanes f = FitPicture(Picture(64, 64, at));
     for (int y = 0; y < 64; ++y)
         for (int x = 0; x < 64; ++x) {
             const Rgba c = at(x, y);
-            ASSERT_EQ(f.rgb.at(x, y), RGB(c.r, c.g, c.b)) << x << "," << y;
+            ASSERT_EQ(f.rgb.at(x, y), c.a ? RGB(c.r, c.g, c.b) : clWhite) << x << "," << y;
             ASSERT_EQ(f.alpha.at(x, y), Grey(c.a)) << x << "," << y;
         }
 }
@@ -60,12 +61,26 @@ TEST(FitPicture, LargerIsAreaAveragedWithColoursWeightedByAlpha) {
     EXPECT_EQ(f.alpha.at(63, 47), Grey(128));
     ExpectPadding(f, 0, 15);
     ExpectPadding(f, 63, 48);
-    // A fully transparent block keeps its plain average colour.
-    const FittedPlanes clear = FitPicture(Picture(128, 128, [](int x, int) {
-        return Rgba{x % 2 ? 100 : 51, 0, 0, 0};
+}
+
+// Where the fitted alpha is 0 the colour plane is white, whatever colour the picture hid there; alpha that
+// rounds to 1 keeps its colour.
+TEST(FitPicture, WhiteWhereNothingShows) {
+    const FittedPlanes hidden = FitPicture(Picture(4, 1, [](int x, int) { return Rgba{9, 8, 7, x == 3}; }));
+    EXPECT_EQ(hidden.rgb.at(30, 31), clWhite);  // 4 by 1 at columns 30..33, row 31
+    EXPECT_EQ(hidden.alpha.at(30, 31), Grey(0));
+    EXPECT_EQ(hidden.rgb.at(33, 31), RGB(9, 8, 7));
+    EXPECT_EQ(hidden.alpha.at(33, 31), Grey(1));
+    // Shrunk by 2: a block with alpha 1 in one pixel of four comes out 0.25, so 0 and white; one with 2
+    // comes out 0.5, rounded to 1, in the colour of the pixel that shows.
+    const FittedPlanes shrunk = FitPicture(Picture(128, 128, [](int x, int y) {
+        const bool shows = x % 2 == 0 && y % 2 == 0;
+        return shows ? Rgba{200, 100, 50, x < 64 ? 1 : 2} : Rgba{0, 0, 0, 0};
     }));
-    EXPECT_EQ(clear.rgb.at(5, 5), RGB(76, 0, 0));  // 75.5 rounds up
-    EXPECT_EQ(clear.alpha.at(5, 5), Grey(0));
+    EXPECT_EQ(shrunk.rgb.at(5, 5), clWhite);
+    EXPECT_EQ(shrunk.alpha.at(5, 5), Grey(0));
+    EXPECT_EQ(shrunk.rgb.at(40, 5), RGB(200, 100, 50));
+    EXPECT_EQ(shrunk.alpha.at(40, 5), Grey(1));
 }
 
 // 96 to 64 is a step of 1.5 source columns: plane column 0 takes all of column 0 and half of column 1,

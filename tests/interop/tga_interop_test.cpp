@@ -5,11 +5,15 @@
 // the format: for such files its pixels are compared after a vertical flip. Its top-left files are right.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <string>
+#include <tuple>
 
 #include "../fileio/file_fixture.hpp"
 #include "app/tmain.hpp"
+#include "fileio/picture_fit.hpp"
+#include "fileio/tga_decode.hpp"
 #include "scripted_platform.hpp"
 
 namespace corvanth {
@@ -134,6 +138,40 @@ TEST(OurFiles, ReadBackInBothPeers) {
     EXPECT_TRUE(SamePixels(PeerPixels(dir / "ours.tga", false, false), PlanesAsRgba(main))) << "Pillow";
     EXPECT_TRUE(SamePixels(PeerPixels(dir / "ours.tga", true, true), PlanesAsRgba(main)))
         << "ImageMagick, flipped";
+}
+
+// Pictures of other sizes written by Pillow, which a named or dropped file is imported from: our decoder
+// reads the pixels Pillow reads back, and the form fits them into the planes.
+TEST(OddSizes, DecodeAsPillowReadsThem) {
+    const std::tuple<int, int, const char*> cases[] = {
+        {1, 1, "RGBA"},        {65, 3, "RGBA rle"},        {65, 3, "RGB top"},      {300, 200, "RGBA"},
+        {300, 200, "RGB rle"}, {200, 300, "RGBA rle top"}, {3, 130, "RGBA rle top"}};
+    for (const auto& [w, h, how] : cases) {
+        SCOPED_TRACE(::testing::Message() << w << "x" << h << " " << how);
+        const std::string flags = how;
+        TempDir dir;
+        const std::string tga = dir / "odd.tga", dumped = dir / "odd.rgba";
+        Pillow("odd " + std::to_string(w) + " " + std::to_string(h) + " " + Quote(tga) + " " + flags);
+        Pillow("dump " + Quote(tga) + " " + Quote(dumped));
+        const Bytes file = ReadBytes(tga);
+        ASSERT_GE(file.size(), 18u);
+        EXPECT_EQ(file[2], flags.find("rle") != std::string::npos ? 10 : 2);
+        EXPECT_EQ((file[17] & 0x20) != 0, flags.find("top") != std::string::npos);
+        const auto picture = DecodeTgaPicture(file);
+        ASSERT_TRUE(picture);
+        EXPECT_TRUE(picture->width == w && picture->height == h);
+        const Bytes pillow = ReadBytes(dumped);
+        ASSERT_EQ(picture->rgba.size(), pillow.size());
+        const auto differs = std::ranges::mismatch(picture->rgba, pillow).in1 - picture->rgba.begin();
+        EXPECT_EQ(differs, std::ssize(pillow))
+            << "first at pixel (" << differs / 4 % w << ", " << differs / 4 / w << ")";
+        ScriptedPlatform host;
+        TMain main(host);
+        main.OpenNamedFile(tga);
+        ASSERT_TRUE(host.messages.empty()) << host.messages[0].text;
+        const FittedPlanes fitted = FitPicture(RgbaPicture{w, h, pillow});
+        EXPECT_TRUE(main.imgRGB.Picture == fitted.rgb && main.imgA.Picture == fitted.alpha);
+    }
 }
 
 }  // namespace

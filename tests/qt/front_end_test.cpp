@@ -3,10 +3,12 @@
 // intro windows.
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFontDialog>
+#include <QImageReader>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -18,12 +20,14 @@
 #include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
+#include <QToolTip>
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <random>
 
 #include "app/components.hpp"
+#include "app/control_tips.hpp"
 #include "app/intro_window.hpp"
 #include "app/tmain.hpp"
 #include "document/composite.hpp"
@@ -38,6 +42,7 @@
 #include "qt/qt_platform.hpp"
 #include "qt/window_setup.hpp"
 #include "scripted_platform.hpp"
+#include "tools/tool_tips.hpp"
 
 namespace corvanth::qt {
 namespace {
@@ -250,6 +255,23 @@ TEST_F(WindowTest, DoubleClickOnTheSecondarySwatch) {
     EXPECT_EQ(platform.colorDialogStarts, std::vector<TColor>{clBlack});
     EXPECT_EQ(form.state.SecondaryRGB, RGB(10, 20, 30));
     EXPECT_EQ(widget<QLineEdit>("edtG")->text(), "20");
+}
+
+// The pointer resting on a palette cell shows that tool's tip after the platform's delay, and one resting
+// on the composite preview its own; the tip goes once the pointer leaves the part it belongs to.
+TEST_F(WindowTest, RestingThePointerShowsATooltip) {
+    const auto tipOf = [](std::string_view text) {
+        return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    };
+    QTest::mouseMove(window.surface(), at(form.imgToolbar, {72 + 12, 11}));  // the rectangle's cell
+    ASSERT_TRUE(QTest::qWaitFor([] { return QToolTip::isVisible(); }, 5000));
+    EXPECT_EQ(QToolTip::text(), tipOf(kToolTips[Rectangle]));
+    QTest::mouseMove(window.surface(), at(form.imgComposite, {30, 30}));
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return QToolTip::text() == tipOf(TipAt("imgComposite", 30, 30)->text); }, 5000));
+    QTest::mouseMove(window.surface(), at(form.imgMain, {30, 30}));
+    EXPECT_TRUE(QTest::qWaitFor([] { return !QToolTip::isVisible(); }, 5000));
+    QToolTip::hideText();
 }
 
 // Every command of the Filter and Rotate menus through its menu item: the item does what its handler does
@@ -466,6 +488,16 @@ TEST(PictureReader, DecodesWithQtsOwnReaders) {
     EXPECT_EQ(j.alpha.at(0, 15), Grey(0));
     EXPECT_FALSE(read("bad.png"));
     EXPECT_FALSE(read("missing.png"));
+    // Past the readers' memory limit (in MiB), refused from the size its header gives.
+    const int limit = QImageReader::allocationLimit();
+    QImageReader::setAllocationLimit(1);
+    EXPECT_TRUE(read("photo.jpg")) << "200 x 100 x 4 bytes fit";
+    QImage large(600, 600, QImage::Format_RGB32);
+    large.fill(qRgb(1, 2, 3));
+    ASSERT_TRUE(large.save(dir.filePath("large.png")));
+    EXPECT_FALSE(read("large.png"));
+    QImageReader::setAllocationLimit(limit);
+    EXPECT_TRUE(read("large.png"));
 }
 
 // Answers the next modal window of type W once it opens (the command that opens it blocks till then).
@@ -537,6 +569,59 @@ TEST_F(RealDialogs, DialogsStartInTheLastFolderAndBadFilesGetAMessage) {
     EXPECT_EQ(selected, path("logo.tga"));
     // One open and one save dialog served every command.
     EXPECT_EQ(window.findChildren<QFileDialog*>().size(), 2);
+}
+
+// A PNG with a transparent background imports white under its transparent parts, and Save then offers its
+// name as a .tga in its folder.
+TEST_F(RealDialogs, ATransparentPngImportsWhiteAndSaveOffersItsName) {
+    QImage png(8, 8, QImage::Format_ARGB32);
+    png.fill(qRgba(0, 0, 0, 0));
+    png.setPixel(3, 4, qRgba(200, 10, 20, 255));
+    ASSERT_TRUE(png.save(path("logo.png")));
+    form.OpenNamedFile(path("logo.png").toStdString());
+    EXPECT_EQ(form.imgRGB.Picture.at(28 + 3, 28 + 4), RGB(200, 10, 20));  // 8 by 8 at columns and rows 28..35
+    EXPECT_EQ(form.imgA.Picture.at(28 + 3, 28 + 4), Grey(255));
+    for (const auto& [x, y] : {std::pair{28, 28}, {35, 35}, {0, 0}}) {
+        EXPECT_EQ(form.imgRGB.Picture.at(x, y), clWhite) << x << "," << y;
+        EXPECT_EQ(form.imgA.Picture.at(x, y), Grey(0)) << x << "," << y;
+    }
+    QStringList offered;
+    WhenShown<QFileDialog>([&offered](QFileDialog* d) {
+        offered = d->selectedFiles();
+        d->reject();
+    });
+    window.menuAction("Save1")->trigger();
+    EXPECT_EQ(offered, QStringList(path("logo.tga")));
+}
+
+// Save As onto an existing file asks before replacing it: No goes back to the dialog and leaves the file as
+// it was; Yes replaces it.
+TEST_F(RealDialogs, SaveAsAsksBeforeReplacingAFile) {
+    QFile old(path("old.tga"));
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("old bytes");
+    old.close();
+    for (const bool replace : {false, true}) {
+        SCOPED_TRACE(replace ? "Yes" : "No");
+        bool confirms = false;
+        QString question;
+        WhenShown<QFileDialog>([&](QFileDialog* d) {
+            confirms = !d->testOption(QFileDialog::DontConfirmOverwrite);
+            WhenShown<QMessageBox>([&, d](QMessageBox* box) {
+                question = box->text();
+                box->button(replace ? QMessageBox::Yes : QMessageBox::No)->click();
+                // Back in the file dialog after No: cancel it.
+                if (!replace) QTimer::singleShot(10, d, [d] { d->reject(); });
+            });
+            d->findChild<QLineEdit*>("fileNameEdit")->setText(path("old"));
+            static_cast<QDialog*>(d)->accept();
+        });
+        window.menuAction("SaveAs1")->trigger();
+        EXPECT_TRUE(confirms);
+        EXPECT_TRUE(question.contains("old.tga")) << question.toStdString();
+        EXPECT_EQ(QFile(path("old.tga")).size(), replace ? 16402 : 9);
+        EXPECT_EQ(form.state.FileName, replace ? path("old.tga").toStdString() : "");
+    }
 }
 
 // The real font dialog opens with its own font, then with the one last confirmed; cancelling keeps it.

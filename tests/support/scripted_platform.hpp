@@ -1,10 +1,12 @@
 #pragma once
 #include <deque>
+#include <filesystem>
 #include <map>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "fileio/file_name.hpp"
 #include "platform/dialogs.hpp"
 
 namespace corvanth::testing {
@@ -45,9 +47,22 @@ class ScriptedPlatform : public Platform {
         fileDialogsShown.push_back(o);
         return next(openAnswers);
     }
+    // The save dialog's question before it gives back an existing file: the answers, Yes where none is
+    // scripted, and the files asked about. No goes back to the dialog, which takes the next save answer.
+    std::deque<bool> replaceAnswers;
+    std::vector<std::string> replaceQuestions;
     std::optional<std::string> RunSaveDialog(const FileDialogOptions& o) override {
         fileDialogsShown.push_back(o);
-        return next(saveAnswers);
+        for (;;) {
+            auto name = next(saveAnswers);
+            if (!name || !o.confirmOverwrite) return name;
+            const std::filesystem::path file = WithDefaultExtension(*name, o.defaultExt);
+            if (!std::filesystem::exists(file) || std::filesystem::is_directory(file)) return name;
+            replaceQuestions.push_back(file.string());
+            const bool yes = replaceAnswers.empty() || replaceAnswers.front();
+            if (!replaceAnswers.empty()) replaceAnswers.pop_front();
+            if (yes) return name;
+        }
     }
     std::optional<TColor> RunColorDialog(TColor start) override {
         colorDialogStarts.push_back(start);
