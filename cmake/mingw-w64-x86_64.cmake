@@ -6,6 +6,7 @@ set(mingw x86_64-w64-mingw32)
 
 # The posix thread model, for std::thread and std::mutex.
 find_program(CMAKE_CXX_COMPILER NAMES ${mingw}-g++-posix ${mingw}-g++ REQUIRED)
+find_program(CMAKE_C_COMPILER NAMES ${mingw}-gcc-posix ${mingw}-gcc REQUIRED)  # GoogleTest asks for C too
 find_program(CMAKE_RC_COMPILER NAMES ${mingw}-windres)
 set(CMAKE_FIND_ROOT_PATH /usr/${mingw})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
