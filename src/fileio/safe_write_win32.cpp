@@ -85,12 +85,16 @@ bool SaveNew(const std::wstring& target, std::span<const std::uint8_t> bytes) {
     return false;
 }
 
-// A new file put in place of the old one, which keeps the old file's attributes and access rights. The old
-// file passes through a backup name, so a replacement that stops half way can be undone.
-Outcome Replace(const std::wstring& target, std::span<const std::uint8_t> bytes) {
+// A new file put in place of the old one, with the old one's attributes and access rights. The system's
+// replacement carries both; the attributes are set here as well, as not every implementation of it does.
+// The old file passes through a backup name, so a replacement that stops half way can be undone.
+Outcome Replace(const std::wstring& target, std::span<const std::uint8_t> bytes, DWORD attributes) {
     std::wstring temp;
     if (const Outcome written = WriteTemporary(target, bytes, temp); written != Outcome::Saved)
         return written;
+    constexpr DWORD kKept = FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM |
+                            FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+    if (attributes & kKept) ::SetFileAttributesW(temp.c_str(), attributes & kKept);
     const std::wstring backup = NameBeside(target, "old");
     if (::ReplaceFileW(target.c_str(), temp.c_str(), backup.c_str(), 0, nullptr, nullptr)) {
         ::DeleteFileW(backup.c_str());
@@ -153,7 +157,7 @@ bool SafeWriteFile(const std::string& path, std::span<const std::uint8_t> bytes)
     probe.close();
     // A replacement would leave the other names of a hard-linked file with the old picture.
     if (info.nNumberOfLinks == 1) {
-        const Outcome outcome = Replace(target, bytes);
+        const Outcome outcome = Replace(target, bytes, info.dwFileAttributes);
         if (outcome != Outcome::NeedsInPlace) return outcome == Outcome::Saved;
     }
     return WriteInPlace(target, bytes);

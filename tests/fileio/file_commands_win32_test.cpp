@@ -1,11 +1,9 @@
 #include <gtest/gtest.h>
-#define NOMINMAX
-#define WIN32_LEAN_AND_MEAN
-#include <windows.h>
 
 #include <optional>
 
 #include "file_commands_fixture.hpp"
+#include "system_files.hpp"
 
 namespace corvanth {
 
@@ -14,28 +12,12 @@ using namespace testing;  // the fixture helpers in corvanth::testing
 
 // A pipe with nobody writing, and the null device.
 std::vector<std::string> testing::FileCommands::MakeNonFiles() {
-    const std::string pipe = R"(\\.\pipe\corvanth-test-)" + std::to_string(::GetCurrentProcessId());
-    const HANDLE server =
-        ::CreateNamedPipeA(pipe.c_str(), PIPE_ACCESS_DUPLEX, PIPE_TYPE_BYTE | PIPE_WAIT, 4, 0, 0, 0, nullptr);
-    EXPECT_NE(server, INVALID_HANDLE_VALUE);
-    nonFiles = std::shared_ptr<void>(server, ::CloseHandle);
+    const std::string pipe = R"(\\.\pipe\corvanth-test-)" + std::to_string(std::random_device{}());
+    nonFiles = ListeningPipe(pipe);
     return {pipe, R"(\\.\NUL)"};
 }
 
 namespace {
-
-// The file at a UTF-8 name held open as another program would, letting others do what share allows.
-std::shared_ptr<void> HoldOpen(const std::string& name, DWORD share) {
-    const HANDLE file = ::CreateFileW(Native(name).c_str(), GENERIC_READ, share, nullptr, OPEN_EXISTING,
-                                      FILE_ATTRIBUTE_NORMAL, nullptr);
-    EXPECT_NE(file, INVALID_HANDLE_VALUE) << name;
-    return {file, ::CloseHandle};
-}
-
-void AddAttributes(const std::string& name, DWORD attributes) {
-    const std::wstring native = Native(name).wstring();
-    ASSERT_TRUE(::SetFileAttributesW(native.c_str(), ::GetFileAttributesW(native.c_str()) | attributes));
-}
 
 // A save refused shows the one message, keeps the name it was given and changes nothing on disk: a folder, a
 // name under a file, a file with the read-only attribute, and one another program holds open without letting
@@ -44,7 +26,7 @@ TEST_F(FileCommands, SavesThatWriteNothing) {
     fs::create_directory(dir.path / "folder.tga");
     WriteBytes(dir / "plain", Bytes{4});
     WriteBytes(dir / "read-only.tga", Bytes{5});
-    AddAttributes(dir / "read-only.tga", FILE_ATTRIBUTE_READONLY);
+    SetAttribute(dir / "read-only.tga", Attribute::ReadOnly, true);
     WriteBytes(dir / "locked.tga", Bytes{6});
     const auto disk = DiskContents(dir.path);
     main.state.FileName.clear();  // so Save asks
@@ -58,7 +40,7 @@ TEST_F(FileCommands, SavesThatWriteNothing) {
         main.state.FileName.clear();
         const Bitmap view = main.imgMain.Picture;
         {
-            const auto lock = HoldOpen(dir / "locked.tga", FILE_SHARE_READ);
+            const auto lock = HoldOpen(dir / "locked.tga", false);
             main.Save1Click();
         }
         Snapshot expected = before;
@@ -68,8 +50,7 @@ TEST_F(FileCommands, SavesThatWriteNothing) {
         EXPECT_TRUE(target ? OnlyMessage(kIoError) : host.messages.empty());
         EXPECT_EQ(DiskContents(dir.path), disk);
     }
-    ::SetFileAttributesW(Native(dir / "read-only.tga").c_str(),
-                         FILE_ATTRIBUTE_NORMAL);  // so it can be removed
+    SetAttribute(dir / "read-only.tga", Attribute::ReadOnly, false);  // so it can be removed
 }
 
 // A file with another hard link, and one another program holds open letting others read and write but not
@@ -79,7 +60,7 @@ TEST_F(FileCommands, SavesThatCannotReplaceTheFile) {
     const Bytes old = {7, 7, 7};
     for (const char* name : {"linked.tga", "shared.tga", "hidden.tga"}) WriteBytes(dir / name, old);
     fs::create_hard_link(Native(dir / "linked.tga"), Native(dir / "other-name.tga"));
-    AddAttributes(dir / "hidden.tga", FILE_ATTRIBUTE_HIDDEN);
+    SetAttribute(dir / "hidden.tga", Attribute::Hidden, true);
     const Bytes encoded = main.EncodeTga();
     const std::pair<const char*, std::vector<const char*>> cases[] = {
         {"linked.tga", {"linked.tga", "other-name.tga"}},
@@ -91,13 +72,13 @@ TEST_F(FileCommands, SavesThatCannotReplaceTheFile) {
         for (const char* name : saved) disk[dir / name] = encoded;
         main.state.FileName = dir / target;
         {
-            const auto held = HoldOpen(dir / "shared.tga", FILE_SHARE_READ | FILE_SHARE_WRITE);
+            const auto held = HoldOpen(dir / "shared.tga", true);
             main.Save1Click();
         }
         EXPECT_TRUE(host.messages.empty());
         EXPECT_EQ(DiskContents(dir.path), disk);
     }
-    EXPECT_TRUE(::GetFileAttributesW(Native(dir / "hidden.tga").c_str()) & FILE_ATTRIBUTE_HIDDEN);
+    EXPECT_TRUE(HasAttribute(dir / "hidden.tga", Attribute::Hidden));
 }
 
 }  // namespace
