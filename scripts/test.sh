@@ -32,3 +32,5 @@ echo "== release build"
 cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build/release
 ctest --test-dir build/release --output-on-failure
+
+scripts/test-windows.sh
