@@ -3,7 +3,7 @@
 # The interop tests, which call Linux programs, are left out. Needs no display.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-build=${CORVANTH_WINDOWS_BUILD:-build/windows}
+build=build/windows
 
 missing=()
 for package in g++-mingw-w64-x86-64-posix wine64; do
@@ -35,7 +35,7 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
 fi
 log=$build/ctest.log
 status=0
-ctest --test-dir "$build" --label-exclude interop --output-on-failure -j "$(nproc)" >"$log" 2>&1 || status=$?
+ctest --test-dir "$build" --label-exclude interop --no-tests=error --output-on-failure -j "$(nproc)" >"$log" 2>&1 || status=$?
 # What failed, in full, then the summary line.
 [ "$status" -eq 0 ] || grep -vE '^ *[0-9]+/[0-9]+ Test +#[0-9]+: .* Passed' "$log"
 grep -E 'tests passed' "$log" || tail -n 20 "$log"
