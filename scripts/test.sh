@@ -40,3 +40,5 @@ echo "== Debian package"
 rm -f build/release/corvanth-logo-editor_*.deb
 (cd build/release && cpack -G DEB >/dev/null)
 lintian --fail-on error build/release/corvanth-logo-editor_*.deb
+
+scripts/test-windows.sh

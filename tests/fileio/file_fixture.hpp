@@ -1,11 +1,10 @@
 #pragma once
-#include <unistd.h>
-
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <map>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -15,23 +14,37 @@ namespace corvanth::testing {
 
 using Bytes = std::vector<std::uint8_t>;
 
+// The program's names are UTF-8 on every system; these turn them into the system's own and back.
+inline std::filesystem::path Native(const std::string& utf8) {
+    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end())).make_preferred();
+}
+inline std::string Utf8(const std::filesystem::path& path) {
+    const std::u8string name = path.u8string();
+    return {name.begin(), name.end()};
+}
+
 // A fresh folder under the system's temporary folder, removed with everything in it.
 struct TempDir {
+    TempDir() {
+        std::mt19937_64 random(std::random_device{}());
+        do path = std::filesystem::temp_directory_path() / ("corvanth-file-" + std::to_string(random()));
+        while (!std::filesystem::create_directory(path));
+    }
     ~TempDir() {
         std::error_code ec;
         std::filesystem::remove_all(path, ec);
     }
-    std::string operator/(const std::string& name) const { return (path / name).string(); }
-    std::string pattern = (std::filesystem::temp_directory_path() / "corvanth-file-XXXXXX").string();
-    std::filesystem::path path = ::mkdtemp(pattern.data()) ? pattern : "";
+    // A UTF-8 name inside the folder, with the system's separators.
+    std::string operator/(const std::string& name) const { return Utf8(path / Native(name)); }
+    std::filesystem::path path;
 };
 
 inline void WriteBytes(const std::string& path, const Bytes& bytes) {
-    std::ofstream(path, std::ios::binary) << std::string(bytes.begin(), bytes.end());
+    std::ofstream(Native(path), std::ios::binary) << std::string(bytes.begin(), bytes.end());
 }
 
 inline Bytes ReadBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(Native(path), std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
@@ -39,7 +52,7 @@ inline Bytes ReadBytes(const std::string& path) {
 inline std::map<std::string, Bytes> DiskContents(const std::filesystem::path& folder) {
     std::map<std::string, Bytes> out;
     for (const auto& e : std::filesystem::recursive_directory_iterator(folder))
-        out[e.path().string()] = e.is_regular_file() ? ReadBytes(e.path().string()) : Bytes{};
+        out[Utf8(e.path())] = e.is_regular_file() ? ReadBytes(Utf8(e.path())) : Bytes{};
     return out;
 }
 
