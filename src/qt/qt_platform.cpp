@@ -56,7 +56,7 @@ QFileDialog& QtPlatform::fileDialog(bool save) {
     QPointer<QFileDialog>& dialog = save ? saveDialog_ : openDialog_;
     if (dialog) return *dialog;
     // The desktop's own dialog where it has one (a portal, GTK, KDE, Windows, macOS), Qt's elsewhere.
-    dialog = new QFileDialog(parent_);
+    dialog = new QFileDialog(parent_, save ? "Save As" : "Open");
     // Open picks a file that exists; Save may name a new one, and asks before it replaces an existing one.
     dialog->setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     if (save) dialog->setAcceptMode(QFileDialog::AcceptSave);

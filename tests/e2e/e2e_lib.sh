@@ -36,6 +36,9 @@ start_x() {  # [--no-wm]
     sleep 0.5
   fi
   unset QT_QPA_PLATFORM
+  # No desktop around the tests, so Qt's own dialogs, which they drive; a test of the desktop's dialogs
+  # names its theme.
+  unset QT_QPA_PLATFORMTHEME XDG_CURRENT_DESKTOP
 }
 
 visible_window() {  # title pattern -> window id, waiting up to thirty seconds (a sanitizer build under load starts slowly)
