@@ -2,7 +2,7 @@
 # The splash over the middle of the main window reaches the screen, without a window manager and with one,
 # and closes from the keyboard. No box has the keyboard at start: a digit typed then goes nowhere. A digit
 # typed into the R box after a click into it colours a pencil stroke, and Ctrl+Z after the stroke undoes it
-# while the box keeps its digit.
+# while the box keeps its digit. The splash of Help > About closes with Escape too.
 source "$(dirname "$0")/e2e_lib.sh"
 
 start_x --no-wm
@@ -35,5 +35,9 @@ sleep 0.5
 shot
 expect "stroke undone by Ctrl+Z" $((262 + 80)) $((54 + 40)) "255,255,255"
 expect "R box kept its digit" $((56 + 25)) $((200 + 12)) "7,0,0"
+
+keys alt+h Up Return  # Help > About
+retry 20 splash_shown || { echo "FAIL: no splash after Help > About"; exit 1; }
+close_intro Escape
 alive
 echo "e2e: all checks passed"
