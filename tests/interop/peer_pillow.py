@@ -28,28 +28,25 @@ def odd(width, height, mode):
     return image.convert(mode)
 
 
+def tga_options(flags):
+    options = {}
+    if "rle" in flags:
+        options["compression"] = "tga_rle"
+    if "top" in flags:
+        options["orientation"] = 1
+    if "id" in flags:
+        options["id_section"] = b"Corvanth test logo"
+    return options
+
+
 def main(argv):
     command = argv[1]
     if command == "png":
         sample(argv[3]).save(argv[2])
     elif command == "tga":
-        flags = set(argv[4:])
-        options = {}
-        if "rle" in flags:
-            options["compression"] = "tga_rle"
-        if "top" in flags:
-            options["orientation"] = 1
-        if "id" in flags:
-            options["id_section"] = b"Corvanth test logo"
-        Image.open(argv[2]).save(argv[3], **options)
+        Image.open(argv[2]).save(argv[3], **tga_options(set(argv[4:])))
     elif command == "odd":
-        flags = set(argv[6:])
-        options = {}
-        if "rle" in flags:
-            options["compression"] = "tga_rle"
-        if "top" in flags:
-            options["orientation"] = 1
-        odd(int(argv[2]), int(argv[3]), argv[5]).save(argv[4], **options)
+        odd(int(argv[2]), int(argv[3]), argv[5]).save(argv[4], **tga_options(set(argv[6:])))
     elif command == "dump":
         with open(argv[3], "wb") as out:
             out.write(Image.open(argv[2]).convert("RGBA").tobytes())

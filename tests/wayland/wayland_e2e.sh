@@ -1,18 +1,10 @@
 #!/usr/bin/env bash
 # The editor on Wayland under weston's headless backend: the program starts and stays up with nothing on its
 # error output; then the window test shows the main window with its splash, paints and closes it cleanly.
-set -euo pipefail
+source "$(dirname "$0")/../e2e/e2e_lib.sh"
 editor=$1 window_test=$2
-XDG_RUNTIME_DIR=$(mktemp -d)
-export XDG_RUNTIME_DIR
-chmod 700 "$XDG_RUNTIME_DIR"
-pids=()
-cleanup() {
-  for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
-  wait 2>/dev/null || true
-  rm -rf "$XDG_RUNTIME_DIR"
-}
-trap cleanup EXIT
+export XDG_RUNTIME_DIR=$work/runtime
+mkdir -m 700 "$XDG_RUNTIME_DIR"
 fail() { echo "FAIL: $*"; exit 1; }
 
 weston --backend=headless-backend.so --socket=corvanth --idle-time=0 >"$XDG_RUNTIME_DIR/weston.log" 2>&1 &
