@@ -2,13 +2,10 @@
 
 #include <QFontDatabase>
 
-// The resource lives in a static library: nothing would pull it in unless asked for by name, which
-// cannot be done inside a namespace.
+// The resource lives in a static library: the linker leaves it out unless it is asked for by name, which
+// cannot be done inside a namespace. Asking twice registers it once.
 static void InitFontResource() {
-    static bool done = false;
-    if (done) return;
     Q_INIT_RESOURCE(bundled_font);
-    done = true;
 }
 
 namespace corvanth::qt {
