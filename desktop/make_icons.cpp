@@ -72,7 +72,7 @@ QByteArray IcoFile(const std::vector<int>& sizes) {
     Put16(out, std::uint16_t(sizes.size()));
     std::uint32_t offset = 6 + 16 * std::uint32_t(sizes.size());
     for (std::size_t i = 0; i < sizes.size(); ++i) {
-        const char side = char(sizes[i] >= 256 ? 0 : sizes[i]);  // 0 stands for 256
+        const char side = char(sizes[i] >= 256 ? 0 : sizes[i]);   // 0 stands for 256
         out.append(side).append(side).append('\0').append('\0');  // no palette, reserved
         Put16(out, 1);
         Put16(out, 32);

@@ -1,5 +1,7 @@
 // The copy of DejaVu Sans built into the program, which gives the window its font where the system has
 // none. The test binary runs a second time with a font configuration that lists no fonts at all.
+#include "qt/bundled_font.hpp"
+
 #include <gtest/gtest.h>
 
 #include <QFile>
@@ -7,7 +9,6 @@
 #include <QFontInfo>
 #include <QRawFont>
 
-#include "qt/bundled_font.hpp"
 #include "qt/window_setup.hpp"
 
 namespace corvanth::qt {
