@@ -33,6 +33,11 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
   "$wine" wineboot --init >/dev/null 2>&1
   "$wineserver" --wait
 fi
+# Wine's server and services started before the tests, for the whole run, ending a minute after the last:
+# started by a test, they would hold its output open for seconds, and on a busy machine the listing of its
+# tests ran out of time.
+"$wineserver" -p60
+"$wine" cmd /c exit >/dev/null 2>&1 || true
 log=$build/ctest.log
 status=0
 ctest --test-dir "$build" --label-exclude interop --no-tests=error --output-on-failure -j "$(nproc)" >"$log" 2>&1 || status=$?

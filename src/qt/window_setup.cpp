@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "app/artwork.hpp"
+#include "qt/bundled_font.hpp"
 #include "qt/qt_colors.hpp"
 
 namespace corvanth::qt {
@@ -27,7 +28,7 @@ class EditorStyle : public QProxyStyle {
 };
 
 QFont SansOfPixels(int pixels) {
-    QFont font("DejaVu Sans");
+    QFont font(kWindowFamily);
     font.setPixelSize(pixels);
     font.setHintingPreference(QFont::PreferFullHinting);
     return font;
@@ -38,6 +39,8 @@ QFont SansOfPixels(int pixels) {
 void SetUpApplication(QApplication& app) {
     app.setStyle(new EditorStyle);
     app.setApplicationName("Corvanth Logo Editor");
+    // The layout was drawn for DejaVu Sans; where the system has none, the program brings its own.
+    AddBundledFontWhenMissing();
     QIcon icon;
     for (int size : {16, 32, 48}) icon.addPixmap(QPixmap::fromImage(ToQImage(ProgramIcon(size))));
     app.setWindowIcon(icon);
