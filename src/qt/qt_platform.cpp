@@ -1,6 +1,8 @@
 #include "qt/qt_platform.hpp"
 
 #include <QAbstractItemView>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QCompleter>
 #include <QFileInfo>
 #include <QFontInfo>
@@ -11,6 +13,7 @@
 #include <QSpacerItem>
 #include <QTreeView>
 
+#include "qt/clipboard.hpp"
 #include "qt/font_conversion.hpp"
 #include "qt/qt_colors.hpp"
 
@@ -139,6 +142,14 @@ void QtPlatform::HelpCommand(std::string_view helpFile, int command, int) {
 
 void QtPlatform::ShowIntroWindow() {
     if (newIntroWindow) newIntroWindow();
+}
+
+void QtPlatform::PutClipboardPicture(const RgbaPicture& picture) {
+    QGuiApplication::clipboard()->setMimeData(PictureMimeData(picture).release());
+}
+
+ClipboardContent QtPlatform::GetClipboard() {
+    return ContentOf(QGuiApplication::clipboard()->mimeData());
 }
 
 void QtPlatform::CloseMainWindow() {
