@@ -28,11 +28,11 @@ TRect WorkingBox(const EditorState& state) {
     return state.SelectionActive ? Intersect(SelectionBox(state.SelectionRect), plane) : plane;
 }
 
-// The name Export offers: the logo's own name with .png, so the picture lands beside it.
+// The name Export offers: the TGA file's own name with .png, so the picture lands beside it. An imported
+// picture's name is not offered: it may be the very PNG it came from.
 std::string PngNameFor(const EditorState& state) {
-    const std::string& logo = state.FileName.empty() ? state.OfferedSaveName : state.FileName;
-    if (logo.empty()) return {};
-    return std::filesystem::path(logo).replace_extension(".png").string();
+    if (state.FileName.empty()) return {};
+    return std::filesystem::path(state.FileName).replace_extension(".png").string();
 }
 }  // namespace
 
@@ -62,7 +62,8 @@ void TMain::ExportPNG1Click() {
     if (!sExportDialog.Execute(PngNameFor(state))) return;
     const std::string name = WithDefaultExtension(sExportDialog.FileName, sExportDialog.options().defaultExt);
     const TRect whole{0, 0, kPlaneSize, kPlaneSize};
-    const auto bytes = EncodePng(PlanesPicture(imgRGB.GetCanvas().bitmap(), imgA.GetCanvas().bitmap(), whole));
+    const auto bytes =
+        EncodePng(PlanesPicture(imgRGB.GetCanvas().bitmap(), imgA.GetCanvas().bitmap(), whole));
     if (!SafeWriteFile(name, bytes)) platform.MessageBox(kIoError, kErrorCaption);
 }
 

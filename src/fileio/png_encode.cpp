@@ -78,7 +78,8 @@ std::vector<std::uint8_t> EncodePng(const RgbaPicture& picture) {
     raw.reserve((rowBytes + 1) * static_cast<std::size_t>(picture.height));
     for (int y = 0; y < picture.height; ++y) {
         raw.push_back(0);  // filter type None
-        const auto row = picture.rgba.begin() + static_cast<std::ptrdiff_t>(rowBytes * static_cast<std::size_t>(y));
+        const auto row =
+            picture.rgba.begin() + static_cast<std::ptrdiff_t>(rowBytes * static_cast<std::size_t>(y));
         raw.insert(raw.end(), row, row + static_cast<std::ptrdiff_t>(rowBytes));
     }
     Bytes header;

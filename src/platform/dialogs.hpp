@@ -28,8 +28,8 @@ struct ClipboardContent {
     std::vector<std::string> files;
 };
 
-// What the editor asks of its host: modal dialogs, message boxes, the help viewer and the clipboard. The front end
-// implements it with real windows; tests answer from a script.
+// What the editor asks of its host: modal dialogs, message boxes, the help viewer and the clipboard. The
+// front end implements it with real windows; tests answer from a script.
 class Platform {
   public:
     virtual ~Platform() = default;

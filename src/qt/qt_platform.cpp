@@ -2,11 +2,11 @@
 
 #include <QAbstractItemView>
 #include <QClipboard>
-#include <QGuiApplication>
 #include <QCompleter>
 #include <QFileInfo>
 #include <QFontInfo>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -81,7 +81,14 @@ std::optional<std::string> QtPlatform::runFileDialog(QFileDialog& dialog, const 
     // so that typing replaces it.
     if (!options.fileName.empty())
         dialog.selectFile(QFileInfo(QString::fromStdString(options.fileName)).absoluteFilePath());
-    if (auto* name = dialog.findChild<QLineEdit*>("fileNameEdit")) name->selectAll();
+    if (auto* name = dialog.findChild<QLineEdit*>("fileNameEdit")) {
+        // The TGA and PNG dialogs are one: a name typed for the other kind of file is not offered, so Enter
+        // cannot write a TGA into a .png file or the other way round.
+        const QString ext = QString::fromStdString(options.defaultExt);
+        if (!ext.isEmpty() && QFileInfo(name->text()).suffix().compare(ext, Qt::CaseInsensitive) != 0)
+            name->clear();
+        name->selectAll();
+    }
     const int result = dialog.exec();
     // Confirmed with Enter, the dialog leaves the list of name completions up, and that list takes the
     // next click in the editor.

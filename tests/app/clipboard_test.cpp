@@ -116,7 +116,7 @@ TEST_F(Clipboard, CopyThenPasteOfABlockGivesItBack) {
 }
 
 TEST_F(Clipboard, PasteFitsIntoTheSelectionBoxAndUndoTakesItBack) {
-    Select({29, 29, 10, 20});                   // 20 by 10 pixels at (10, 20)
+    Select({29, 29, 10, 20});                  // 20 by 10 pixels at (10, 20)
     host.clipboard.picture = RedBlue(40, 20);  // halved exactly
     form.state.FileName = "logo.tga";
     form.Paste1Click();

@@ -1,4 +1,5 @@
-// TGA files (and our PNG) exchanged with ImageMagick 6.9.11 (/usr/bin/convert) and Pillow 9.4 (/usr/bin/python3).
+// TGA files, and our exported PNG, exchanged with ImageMagick 6.9.11 (/usr/bin/convert) and Pillow 9.4
+// (/usr/bin/python3).
 //
 // Pillow reads and writes rows in the order the descriptor gives, so it is the reference for which way up
 // an image is. ImageMagick 6.9.11 stores and reads the rows of a bottom-left file top row first, against

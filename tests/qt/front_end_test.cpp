@@ -488,8 +488,8 @@ struct ClipboardWindow : ::testing::Test {
         for (int y = 0; y < box.height(); ++y)
             for (int x = 0; x < box.width(); ++x) {
                 const TColor c = form.imgRGB.Picture.at(box.x() + x, box.y() + y);
-                image.setPixelColor(x, y, QColor(Red(c), Green(c), Blue(c),
-                                                 Red(form.imgA.Picture.at(box.x() + x, box.y() + y))));
+                const int alpha = Red(form.imgA.Picture.at(box.x() + x, box.y() + y));
+                image.setPixelColor(x, y, QColor(Red(c), Green(c), Blue(c), alpha));
             }
         return image;
     }
@@ -544,8 +544,8 @@ TEST_F(ClipboardWindow, CtrlCAndCtrlVGoToTheWindowOrToTheBoxWithTheKeyboard) {
     // The selected block is copied alone.
     form.state.SelectionRect = {20, 30, 5, 9};
     QTest::keyClick(&window, Qt::Key_C, Qt::ControlModifier);
-    EXPECT_EQ(QImage::fromData(clipboard.mimeData()->data("image/png")).convertToFormat(QImage::Format_RGBA8888),
-              Planes({5, 9, 16, 22}));
+    const QImage block = QImage::fromData(clipboard.mimeData()->data("image/png"));
+    EXPECT_EQ(block.convertToFormat(QImage::Format_RGBA8888), Planes({5, 9, 16, 22}));
 }
 
 // A file copied in a file manager is pasted as a dropped one.
@@ -737,6 +737,14 @@ TEST_F(RealDialogs, ExportPngWritesThePlanes) {
     EXPECT_EQ(png.pixelColor(2, 3), QColor(9, 8, 7, 77));
     EXPECT_EQ(png.pixelColor(0, 0), QColor(255, 255, 255, 0));
     EXPECT_EQ(form.state.FileName, "");
+    // Save As does not offer the PNG's name for the TGA file.
+    QString offered = "?";
+    WhenShown<QFileDialog>([&offered](QFileDialog* d) {
+        offered = d->findChild<QLineEdit*>("fileNameEdit")->text();
+        d->reject();
+    });
+    window.menuAction("SaveAs1")->trigger();
+    EXPECT_EQ(offered, "");
 }
 
 // The real font dialog opens with its own font, then with the one last confirmed; cancelling keeps it.
