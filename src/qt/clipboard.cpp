@@ -28,7 +28,7 @@ ClipboardContent ContentOf(const QMimeData* data) {
     // The PNG bytes as they are, through the readers' memory limit; Qt's image only where there are none.
     if (data->hasFormat(kPng)) content.picture = ReadPictureBytes(data->data(kPng));
     if (!content.picture && data->hasImage()) {
-        const QImage image = qvariant_cast<QImage>(data->imageData());
+        const auto image = qvariant_cast<QImage>(data->imageData());
         if (!image.isNull()) content.picture = PictureOf(image);
     }
     if (data->hasUrls())

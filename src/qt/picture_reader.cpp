@@ -34,14 +34,14 @@ std::optional<RgbaPicture> ReadPictureBytes(const QByteArray& bytes) {
     return Read(reader);
 }
 
-RgbaPicture PictureOf(const QImage& read) {
+RgbaPicture PictureOf(const QImage& image) {
     // Straight alpha, 255 where the picture has none.
-    const QImage image = read.convertToFormat(QImage::Format_RGBA8888);
-    RgbaPicture out{image.width(), image.height(), {}};
+    const QImage rgba = image.convertToFormat(QImage::Format_RGBA8888);
+    RgbaPicture out{rgba.width(), rgba.height(), {}};
     const auto row = static_cast<std::size_t>(out.width) * 4;
     out.rgba.resize(row * static_cast<std::size_t>(out.height));
     for (int y = 0; y < out.height; ++y)
-        std::memcpy(out.rgba.data() + row * static_cast<std::size_t>(y), image.constScanLine(y), row);
+        std::memcpy(out.rgba.data() + row * static_cast<std::size_t>(y), rgba.constScanLine(y), row);
     return out;
 }
 
