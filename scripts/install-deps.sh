@@ -6,7 +6,8 @@ set -euo pipefail
 profile=${1:-run}
 packages=(cmake ninja-build g++ qt6-base-dev qt6-wayland libgl-dev fonts-dejavu-core)
 if [ "$profile" = test ]; then
-  packages+=(weston qt6-gtk-platformtheme pkg-config libxcb1-dev libgtest-dev libbenchmark-dev clang libclang-rt-14-dev xvfb openbox xdotool x11-apps x11-utils time
+  packages+=(weston qt6-gtk-platformtheme pkg-config libxcb1-dev libgtest-dev libbenchmark-dev clang
+             libclang-rt-14-dev xvfb openbox xdotool xclip x11-apps x11-utils time
              imagemagick python3 python3-pil desktop-file-utils lintian)
 fi
 # One look at dpkg's database for all of them; a package it does not know is simply not listed.

@@ -17,7 +17,7 @@ struct MenuEntry {
     TMenuItem TMain::*checkState = nullptr;
 };
 
-inline constexpr std::array<MenuEntry, 39> kMainMenu{{
+inline constexpr std::array<MenuEntry, 43> kMainMenu{{
     {"File1", "&File", 0, 0, nullptr},
     {"New1", "&New...", 'N', 1, &TMain::New1Click},
     {"N1", "-", 0, 1, nullptr},
@@ -25,6 +25,7 @@ inline constexpr std::array<MenuEntry, 39> kMainMenu{{
     {"N2", "-", 0, 1, nullptr},
     {"Save1", "&Save", 'S', 1, &TMain::Save1Click},
     {"SaveAs1", "Save &As...", 0, 1, &TMain::SaveAs1Click},
+    {"ExportPNG1", "&Export PNG...", 0, 1, &TMain::ExportPNG1Click},
     {"N8", "-", 0, 1, nullptr},
     {"Exit1", "E&xit", 0, 1, &TMain::Exit1Click},
     {"Edit1", "&Edit", 0, 0, nullptr},
@@ -37,6 +38,9 @@ inline constexpr std::array<MenuEntry, 39> kMainMenu{{
     {"N6", "-", 0, 2, nullptr},
     {"FlipHorizontal1", "Flip Horizontal", 0, 2, &TMain::FlipHorizontal1Click},
     {"FlipVertical1", "Flip Vertical", 0, 2, &TMain::FlipVertical1Click},
+    {"N9", "-", 0, 1, nullptr},
+    {"Copy1", "&Copy", 'C', 1, &TMain::Copy1Click},
+    {"Paste1", "&Paste", 'V', 1, &TMain::Paste1Click},
     {"Image7", "&Image", 0, 0, nullptr},
     {"Font1", "F&ont", 0, 1, &TMain::Font1Click},
     {"View1", "&View", 0, 0, nullptr},

@@ -12,6 +12,7 @@ namespace corvanth {
 namespace {
 const FileDialogOptions kTgaOpen{"*.tga|*.tga", ".", "", false, {}};
 const FileDialogOptions kTgaSave{"*.tga|*.tga", ".", "tga", true, {}};
+const FileDialogOptions kPngExport{"PNG image|*.png", ".", "png", true, {}};
 const TFont kFormFont{};
 }  // namespace
 
@@ -19,6 +20,7 @@ TMain::TMain(Platform& host)
     : platform(host),
       oOpenDialog(host, kTgaOpen),
       sSaveDialog(host, kTgaSave),
+      sExportDialog(host, kPngExport),
       dFontDialog(host, kFormFont),
       cldColorDialog(host) {
     placeComponents();

@@ -37,6 +37,7 @@ class TMain {
     TMenuItem mniGrid;
     TOpenDialog oOpenDialog;
     TSaveDialog sSaveDialog;
+    TSaveDialog sExportDialog;  // File > Export PNG, apart from the TGA file's own dialog
     TFontDialog dFontDialog;
     TColorDialog cldColorDialog;
     // The active plane as it was at the press, one per preview, each knowing its plane. The filters keep
@@ -132,6 +133,13 @@ class TMain {
     void ImportPicture(const std::string& name);
     void Save1Click();
     void SaveAs1Click();
+
+    // Exchange with other programs. Copy puts the selection's block (or the whole logo) on the clipboard;
+    // Paste fits a picture from it into the selection's box (or the whole logo), or opens a copied file as
+    // a dropped one. Export PNG writes the logo as a PNG, leaving FileName alone.
+    void Copy1Click();
+    void Paste1Click();
+    void ExportPNG1Click();
 
     // The composite preview and the active plane's marker follow the planes: run after every command.
     void RefreshPreviews();

@@ -38,16 +38,25 @@ std::int64_t RoundedQuotient(std::int64_t n, std::int64_t d) {
 }  // namespace
 
 FittedPlanes FitPicture(const RgbaPicture& picture) {
-    FittedPlanes out{Bitmap(kPlaneSize, kPlaneSize, clWhite), Bitmap(kPlaneSize, kPlaneSize, clBlack)};
+    return FitPicture(picture, kPlaneSize, kPlaneSize);
+}
+
+FittedPlanes FitPicture(const RgbaPicture& picture, int width, int height) {
+    FittedPlanes out{Bitmap(width, height, clWhite), Bitmap(width, height, clBlack)};
     const int w = picture.width, h = picture.height;
     if (w <= 0 || h <= 0 || picture.rgba.size() < static_cast<std::size_t>(w) * h * 4) return out;
-    const int longSide = std::max(w, h);
-    const auto fit = [&](int side) {
-        if (longSide <= kPlaneSize) return side;
-        return std::max(1, static_cast<int>(RoundedQuotient(std::int64_t{side} * kPlaneSize, longSide)));
-    };
-    const int tw = fit(w), th = fit(h);
-    const int left = (kPlaneSize - tw) / 2, top = (kPlaneSize - th) / 2;
+    // Shrunk by the side that needs it more, the other side in proportion.
+    int tw = w, th = h;
+    if (w > width || h > height) {
+        if (std::int64_t{w} * height >= std::int64_t{h} * width) {
+            tw = width;
+            th = std::max(1, static_cast<int>(RoundedQuotient(std::int64_t{h} * width, w)));
+        } else {
+            th = height;
+            tw = std::max(1, static_cast<int>(RoundedQuotient(std::int64_t{w} * height, h)));
+        }
+    }
+    const int left = (width - tw) / 2, top = (height - th) / 2;
     const auto columns = Shares(w, tw), rows = Shares(h, th);
     const std::int64_t area = std::int64_t{w} * h;
     for (int ty = 0; ty < th; ++ty) {

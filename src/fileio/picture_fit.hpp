@@ -5,8 +5,8 @@
 namespace corvanth {
 
 struct FittedPlanes {
-    Bitmap rgb;    // 64 by 64 colours
-    Bitmap alpha;  // 64 by 64 greys
+    Bitmap rgb;    // colours, 64 by 64 unless fitted into another box
+    Bitmap alpha;  // greys of the same size
 };
 
 // Fits a picture into the two planes keeping its aspect ratio. A larger one is shrunk by area averaging
@@ -14,5 +14,7 @@ struct FittedPlanes {
 // never enlarged. The picture is centred; the padding around it and every pixel whose alpha comes out 0 are
 // white and fully transparent.
 FittedPlanes FitPicture(const RgbaPicture& picture);
+// The same into a box of width by height pixels (a pasted picture into the selection).
+FittedPlanes FitPicture(const RgbaPicture& picture, int width, int height);
 
 }  // namespace corvanth

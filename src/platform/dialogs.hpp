@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "platform/font.hpp"
 #include "platform/rgba_picture.hpp"
@@ -21,8 +22,14 @@ struct FileDialogOptions {
     std::string fileName;  // offered in the name box, and its folder opened; empty for none
 };
 
-// What the editor asks of its host: modal dialogs, message boxes and the help viewer. The front end
-// implements it with real windows; tests answer from a script.
+// What the clipboard holds that the editor can take: a picture, else the local files a file manager copied.
+struct ClipboardContent {
+    std::optional<RgbaPicture> picture;
+    std::vector<std::string> files;
+};
+
+// What the editor asks of its host: modal dialogs, message boxes, the help viewer and the clipboard. The
+// front end implements it with real windows; tests answer from a script.
 class Platform {
   public:
     virtual ~Platform() = default;
@@ -45,6 +52,9 @@ class Platform {
         (void)path;
         return std::nullopt;
     }
+    // Puts the picture on the clipboard for other programs; a host without one drops it.
+    virtual void PutClipboardPicture(const RgbaPicture& picture) { (void)picture; }
+    virtual ClipboardContent GetClipboard() { return {}; }
 };
 
 // Dialog components: they keep their settings and last answer between runs.

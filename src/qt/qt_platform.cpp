@@ -1,16 +1,19 @@
 #include "qt/qt_platform.hpp"
 
 #include <QAbstractItemView>
+#include <QClipboard>
 #include <QCompleter>
 #include <QFileInfo>
 #include <QFontInfo>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QSpacerItem>
 #include <QTreeView>
 
+#include "qt/clipboard.hpp"
 #include "qt/font_conversion.hpp"
 #include "qt/qt_colors.hpp"
 
@@ -78,7 +81,14 @@ std::optional<std::string> QtPlatform::runFileDialog(QFileDialog& dialog, const 
     // so that typing replaces it.
     if (!options.fileName.empty())
         dialog.selectFile(QFileInfo(QString::fromStdString(options.fileName)).absoluteFilePath());
-    if (auto* name = dialog.findChild<QLineEdit*>("fileNameEdit")) name->selectAll();
+    if (auto* name = dialog.findChild<QLineEdit*>("fileNameEdit")) {
+        // The TGA and PNG dialogs are one: a name typed for the other kind of file is not offered, so Enter
+        // cannot write a TGA into a .png file or the other way round.
+        const QString ext = QString::fromStdString(options.defaultExt);
+        if (!ext.isEmpty() && QFileInfo(name->text()).suffix().compare(ext, Qt::CaseInsensitive) != 0)
+            name->clear();
+        name->selectAll();
+    }
     const int result = dialog.exec();
     // Confirmed with Enter, the dialog leaves the list of name completions up, and that list takes the
     // next click in the editor.
@@ -139,6 +149,14 @@ void QtPlatform::HelpCommand(std::string_view helpFile, int command, int) {
 
 void QtPlatform::ShowIntroWindow() {
     if (newIntroWindow) newIntroWindow();
+}
+
+void QtPlatform::PutClipboardPicture(const RgbaPicture& picture) {
+    QGuiApplication::clipboard()->setMimeData(PictureMimeData(picture).release());
+}
+
+ClipboardContent QtPlatform::GetClipboard() {
+    return ContentOf(QGuiApplication::clipboard()->mimeData());
 }
 
 void QtPlatform::CloseMainWindow() {

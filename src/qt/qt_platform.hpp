@@ -39,6 +39,8 @@ class QtPlatform : public Platform {
     std::optional<RgbaPicture> ReadPicture(const std::string& path) override {
         return ReadPictureFile(QString::fromStdString(path));
     }
+    void PutClipboardPicture(const RgbaPicture& picture) override;
+    ClipboardContent GetClipboard() override;
 
     // Makes one more intro window; set by whoever owns them.
     std::function<void()> newIntroWindow;

@@ -105,5 +105,25 @@ TEST(FitPicture, ThinAndEmptyPictures) {
     EXPECT_EQ(none.alpha, Bitmap(64, 64, clBlack));
 }
 
+// Into a box of another shape the side that needs it more sets the scale: a tall picture in a wide box
+// takes the box's height, 40 rows to 10, and 10 columns to 2.5, which rounds to 3, centred at column 8.
+TEST(FitPicture, IntoABoxTheTighterSideSetsTheScale) {
+    const FittedPlanes f = FitPicture(Picture(10, 40, [](int, int) { return Rgba{9, 9, 9, 255}; }), 20, 10);
+    ASSERT_EQ(f.rgb.width(), 20);
+    ASSERT_EQ(f.alpha.height(), 10);
+    for (int y = 0; y < 10; ++y) {
+        ExpectPadding(f, 7, y);
+        for (int x = 8; x < 11; ++x) EXPECT_EQ(f.alpha.at(x, y), Grey(255)) << x << "," << y;
+        ExpectPadding(f, 11, y);
+    }
+    const FittedPlanes small = FitPicture(Picture(4, 2, [](int, int) { return Rgba{9, 9, 9, 255}; }), 5, 5);
+    // Never enlarged: columns 0 to 3 and rows 1 and 2 (half of the 3 spare rows, rounded down).
+    ExpectPadding(small, 0, 0);
+    EXPECT_EQ(small.alpha.at(0, 1), Grey(255));
+    EXPECT_EQ(small.alpha.at(3, 2), Grey(255));
+    ExpectPadding(small, 4, 2);
+    ExpectPadding(small, 3, 3);
+}
+
 }  // namespace
 }  // namespace corvanth

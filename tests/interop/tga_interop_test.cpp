@@ -1,4 +1,5 @@
-// TGA files exchanged with ImageMagick 6.9.11 (/usr/bin/convert) and Pillow 9.4 (/usr/bin/python3).
+// TGA files, and our exported PNG, exchanged with ImageMagick 6.9.11 (/usr/bin/convert) and Pillow 9.4
+// (/usr/bin/python3).
 //
 // Pillow reads and writes rows in the order the descriptor gives, so it is the reference for which way up
 // an image is. ImageMagick 6.9.11 stores and reads the rows of a bottom-left file top row first, against
@@ -36,7 +37,7 @@ void Magick(const std::string& args) {
     Run("/usr/bin/convert " + args);
 }
 
-// RGBA bytes row by row from the top, as a peer reads the file; flipped turns the rows over.
+// RGBA bytes row by row from the top, as a peer reads the file (TGA or PNG); flipped turns the rows over.
 Bytes PeerPixels(const std::string& tga, bool magick, bool flipped) {
     const std::string out = tga + (magick ? ".im.rgba" : ".pil.rgba");
     if (magick)
@@ -138,6 +139,25 @@ TEST(OurFiles, ReadBackInBothPeers) {
     EXPECT_TRUE(SamePixels(PeerPixels(dir / "ours.tga", false, false), PlanesAsRgba(main))) << "Pillow";
     EXPECT_TRUE(SamePixels(PeerPixels(dir / "ours.tga", true, true), PlanesAsRgba(main)))
         << "ImageMagick, flipped";
+}
+
+// File > Export PNG: both peers read the planes back, alpha included, and the TGA's name stays.
+TEST(OurFiles, ExportedPngReadsBackInBothPeers) {
+    ScriptedPlatform host;
+    TMain main(host);
+    for (int y = 0; y < 64; ++y)
+        for (int x = 0; x < 64; ++x) {
+            main.imgRGB.Picture.at(x, y) = RGB(255 - 4 * x, 4 * y + 1, (x ^ y) * 3);
+            main.imgA.Picture.at(x, y) = Grey((x * 5 + y * 3) & 255);
+        }
+    TempDir dir;
+    main.state.FileName = dir / "ours.tga";
+    host.saveAnswers.push_back(dir / "ours");
+    main.ExportPNG1Click();
+    ASSERT_TRUE(host.messages.empty());
+    EXPECT_EQ(main.state.FileName, dir / "ours.tga");
+    EXPECT_TRUE(SamePixels(PeerPixels(dir / "ours.png", false, false), PlanesAsRgba(main))) << "Pillow";
+    EXPECT_TRUE(SamePixels(PeerPixels(dir / "ours.png", true, false), PlanesAsRgba(main))) << "ImageMagick";
 }
 
 // Pictures of other sizes written by Pillow, which a named or dropped file is imported from: our decoder

@@ -5,6 +5,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QFileDialog>
 #include <QFontDialog>
@@ -102,8 +103,9 @@ TEST_F(WindowTest, MenuBarHoldsEveryItemInOrder) {
     EXPECT_EQ(
         menus,
         (std::vector<std::string>{
-            "&File[&New...@Ctrl+N|-|&Open...@Ctrl+O|-|&Save@Ctrl+S|Save &As...|-|E&xit]",
-            "&Edit[&Undo@Ctrl+Z|-|Rotate[90°|180°|270°|-|Flip Horizontal|Flip Vertical]]",
+            "&File[&New...@Ctrl+N|-|&Open...@Ctrl+O|-|&Save@Ctrl+S|Save &As...|&Export PNG...|-|E&xit]",
+            "&Edit[&Undo@Ctrl+Z|-|Rotate[90°|180°|270°|-|Flip Horizontal|Flip Vertical]|-|&Copy@Ctrl+C|"
+            "&Paste@Ctrl+V]",
             "&Image[F&ont]",
             "&View[&Grid@Ctrl+G]",
             "&Select[&All@Ctrl+A|&Deselect@Ctrl+D]",
@@ -462,6 +464,104 @@ TEST_F(WindowTest, DroppingATgaOpensIt) {
     EXPECT_EQ(viewPixel(form.imgMain, {20, 24}), qRgb(1, 2, 3));
 }
 
+// The window's clipboard through QClipboard: Ctrl+C and Ctrl+V copy and paste the picture while the
+// window has the keyboard, and a box's text while a box has it.
+struct ClipboardWindow : ::testing::Test {
+    QtPlatform platform;
+    TMain form{platform};
+    MainWindow window{form};
+    QClipboard& clipboard = *QGuiApplication::clipboard();
+    void SetUp() override {
+        platform.setParentWindow(&window);
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+        clipboard.clear();
+        for (int y = 0; y < 64; ++y)
+            for (int x = 0; x < 64; ++x) {
+                form.imgRGB.Picture.at(x, y) = RGB(4 * x, 4 * y, 7);
+                form.imgA.Picture.at(x, y) = Grey((x + 3 * y) & 255);
+            }
+    }
+    // The planes' box as the clipboard should hold it, in straight alpha.
+    QImage Planes(const QRect& box) const {
+        QImage image(box.size(), QImage::Format_RGBA8888);
+        for (int y = 0; y < box.height(); ++y)
+            for (int x = 0; x < box.width(); ++x) {
+                const TColor c = form.imgRGB.Picture.at(box.x() + x, box.y() + y);
+                const int alpha = Red(form.imgA.Picture.at(box.x() + x, box.y() + y));
+                image.setPixelColor(x, y, QColor(Red(c), Green(c), Blue(c), alpha));
+            }
+        return image;
+    }
+};
+
+TEST_F(ClipboardWindow, CtrlCAndCtrlVGoToTheWindowOrToTheBoxWithTheKeyboard) {
+    ASSERT_EQ(QApplication::focusWidget(), &window);
+    QTest::keyClick(&window, Qt::Key_C, Qt::ControlModifier);
+    const QMimeData* copied = clipboard.mimeData();
+    ASSERT_TRUE(copied);
+    ASSERT_TRUE(copied->hasFormat("image/png"));
+    EXPECT_EQ(QImage::fromData(copied->data("image/png")).convertToFormat(QImage::Format_RGBA8888),
+              Planes({0, 0, 64, 64}));
+    EXPECT_EQ(clipboard.image().convertToFormat(QImage::Format_RGBA8888), Planes({0, 0, 64, 64}));
+
+    // A box with the keyboard copies and pastes its own text; the planes stay.
+    auto* edit = window.client()->findChild<QLineEdit*>("edtG");
+    QTest::mouseClick(edit, Qt::LeftButton);
+    ASSERT_EQ(QApplication::focusWidget(), edit);
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(edit, Qt::Key_2);
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(edit, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(clipboard.text(), "2");
+    QTest::keyClick(edit, Qt::Key_End);
+    QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(edit->text(), "22");
+    EXPECT_EQ(form.edtG.Text(), "22");
+    EXPECT_EQ(form.imgRGB.Picture.at(0, 0), RGB(0, 0, 7));
+    QTest::keyClick(edit, Qt::Key_Escape);
+    ASSERT_EQ(QApplication::focusWidget(), &window);
+
+    // Text on the clipboard is nothing to paste for the window: the readout says so.
+    form.Selectall1Click();
+    form.state.SelectionRect = {8, 8, 15, 11};  // 8 by 4
+    const QImage before = Planes({0, 0, 64, 64});
+    QTest::keyClick(&window, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(form.Readout(), "NOTHING TO PASTE");
+    EXPECT_EQ(Planes({0, 0, 64, 64}), before);
+
+    // A picture another program put there fills the selection's box, alpha and all.
+    QImage other(16, 8, QImage::Format_ARGB32);
+    other.fill(QColor(10, 20, 30, 40));
+    clipboard.setImage(other);
+    QTest::keyClick(&window, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(form.imgRGB.Picture.at(8, 8), RGB(10, 20, 30));
+    EXPECT_EQ(form.imgA.Picture.at(15, 11), Grey(40));
+    EXPECT_EQ(form.imgA.Picture.at(16, 11), Grey((16 + 33) & 255));
+    EXPECT_EQ(window.surface()->grab(window.view(form.imgMain)->geometry()).toImage().pixel(33, 33),
+              qRgb(10, 20, 30));
+
+    // The selected block is copied alone.
+    form.state.SelectionRect = {20, 30, 5, 9};
+    QTest::keyClick(&window, Qt::Key_C, Qt::ControlModifier);
+    const QImage block = QImage::fromData(clipboard.mimeData()->data("image/png"));
+    EXPECT_EQ(block.convertToFormat(QImage::Format_RGBA8888), Planes({5, 9, 16, 22}));
+}
+
+// A file copied in a file manager is pasted as a dropped one.
+TEST_F(ClipboardWindow, ACopiedFileIsPastedAsADroppedOne) {
+    QTemporaryDir dir;
+    QImage png(64, 64, QImage::Format_ARGB32);
+    png.fill(QColor(1, 2, 3, 4));
+    ASSERT_TRUE(png.save(dir.filePath("copied.png")));
+    auto* data = new QMimeData;
+    data->setUrls({QUrl::fromLocalFile(dir.filePath("copied.png"))});
+    clipboard.setMimeData(data);
+    window.menuAction("Paste1")->trigger();
+    EXPECT_EQ(form.imgRGB.Picture.at(63, 0), RGB(1, 2, 3));
+    EXPECT_EQ(form.imgA.Picture.at(0, 63), Grey(4));
+}
+
 // Qt decodes, the core fits: a 64 by 64 PNG keeps every pixel and its alpha, a large JPEG shrinks and is
 // opaque, and a file no reader knows gives nothing.
 TEST(PictureReader, DecodesWithQtsOwnReaders) {
@@ -622,6 +722,29 @@ TEST_F(RealDialogs, SaveAsAsksBeforeReplacingAFile) {
         EXPECT_EQ(QFile(path("old.tga")).size(), replace ? 16402 : 9);
         EXPECT_EQ(form.state.FileName, replace ? path("old.tga").toStdString() : "");
     }
+}
+
+// File > Export PNG through the real dialog: a PNG filter, the extension added, the planes in the file,
+// and the TGA's name untouched.
+TEST_F(RealDialogs, ExportPngWritesThePlanes) {
+    form.imgRGB.Picture.at(2, 3) = RGB(9, 8, 7);
+    form.imgA.Picture.at(2, 3) = Grey(77);
+    Run("ExportPNG1", "exported");
+    EXPECT_EQ(filters, QStringList("PNG image (*.png)"));
+    const QImage png(path("exported.png"));
+    ASSERT_FALSE(png.isNull());
+    EXPECT_EQ(png.size(), QSize(64, 64));
+    EXPECT_EQ(png.pixelColor(2, 3), QColor(9, 8, 7, 77));
+    EXPECT_EQ(png.pixelColor(0, 0), QColor(255, 255, 255, 0));
+    EXPECT_EQ(form.state.FileName, "");
+    // Save As does not offer the PNG's name for the TGA file.
+    QString offered = "?";
+    WhenShown<QFileDialog>([&offered](QFileDialog* d) {
+        offered = d->findChild<QLineEdit*>("fileNameEdit")->text();
+        d->reject();
+    });
+    window.menuAction("SaveAs1")->trigger();
+    EXPECT_EQ(offered, "");
 }
 
 // The real font dialog opens with its own font, then with the one last confirmed; cancelling keeps it.

@@ -85,6 +85,11 @@ class ScriptedPlatform : public Platform {
         return found == pictures.end() ? std::nullopt : std::optional(found->second);
     }
 
+    // A clipboard of its own: what Copy put there, and what Paste finds.
+    ClipboardContent clipboard;
+    void PutClipboardPicture(const RgbaPicture& picture) override { clipboard = {picture, {}}; }
+    ClipboardContent GetClipboard() override { return clipboard; }
+
     BlockGlyphs glyphs;
 
   private:
