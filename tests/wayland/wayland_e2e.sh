@@ -24,4 +24,6 @@ if [ -s "$XDG_RUNTIME_DIR/editor.err" ]; then cat "$XDG_RUNTIME_DIR/editor.err";
 echo "ok: nothing on its error output"
 kill "$editor_pid"
 
-"$window_test"
+# Under the sanitizers, whole stacks: an allocation of Qt's Wayland client made through a plug-in it has
+# unloaded is known by its callers only.
+ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}fast_unwind_on_malloc=0 "$window_test"
