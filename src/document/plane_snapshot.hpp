@@ -24,10 +24,6 @@ class PlaneSnapshot {
     // Writes the draft into the plane. While the plane is as the last put left it, only what the last
     // draft and this one drew can differ, and only that is compared.
     void Put(Bitmap& plane);
-    // Whether that plane still holds the last put: nothing has written it since.
-    bool Current(const Bitmap& plane, int alphaMode) const {
-        return plane_ == alphaMode && putAt_ == plane.changes();
-    }
 
   private:
     Bitmap pixels_, draft_;
