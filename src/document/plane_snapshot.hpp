@@ -3,7 +3,6 @@
 #include <optional>
 
 #include "platform/bitmap.hpp"
-#include "platform/changed_area.hpp"
 
 namespace corvanth {
 
@@ -28,7 +27,7 @@ class PlaneSnapshot {
   private:
     Bitmap pixels_, draft_;
     std::optional<int> plane_;
-    ChangedArea drawn_{0};                // where the last draft put differed from the snapshot
+    TRect drawn_;                         // where the last draft put differed from the snapshot
     std::optional<std::uint64_t> putAt_;  // the plane's change count just after that put
 };
 
