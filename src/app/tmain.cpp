@@ -88,13 +88,13 @@ void TMain::RedrawView() {
     TCanvas view = imgMain.GetCanvas();
     // While nothing else drew on the view, it still shows this plane but for the cells the plane changed
     // and the selection frame drawn over it.
-    const ChangedArea changed = plane.TakeChanged(Bitmap::Watcher::Magnified);
+    const TRect changed = plane.TakeChanged(Bitmap::Watcher::Magnified);
     const bool kept = magnified_.plane == &plane && magnified_.grid == grid &&
                       magnified_.viewChanges == imgMain.Picture.changes();
     if (!kept) {
         corvanth::RedrawView(view, plane, grid);
     } else {
-        for (const TRect& r : changed.Rects()) RedrawChangedCells(view, plane, grid, r);
+        RedrawChangedCells(view, plane, grid, changed);
         if (magnified_.frame)
             for (const TRect& edge : Edges(*magnified_.frame)) corvanth::RedrawView(view, plane, grid, edge);
     }

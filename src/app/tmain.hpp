@@ -187,18 +187,6 @@ class TMain {
         std::uint64_t viewChanges = 0;
         std::optional<TRect> frame;
     } magnified_;
-    // The shape preview last drawn. The same shape again over a plane nothing has written since would
-    // change nothing: a pointer that moves inside one plane pixel draws nothing.
-    struct ShapePreview {
-        int shape = 0;
-        TPoint from, to;
-        TColor colour = 0;
-        bool filled = false;
-        int plane = 0;
-        friend bool operator==(const ShapePreview&, const ShapePreview&) = default;
-    };
-    std::optional<ShapePreview> shapeShown_;
-    bool shapeNeedsDrawing(const ShapePreview& shape);
     void setReadout(std::string text);
     void bindHandlers();
     void showChannelControls(bool alpha);

@@ -19,14 +19,13 @@ void TMain::RefreshPreviews() {
     const bool whole = imgComposite.Picture.empty() || composedBackdrop_ != state.CompositeBackdrop;
     Bitmap& composite = imgComposite.GetCanvas().bitmap();
     // Both planes are always taken, so a whole recompose leaves no stale changes for the next one.
-    const ChangedArea changed[] = {rgb.TakeChanged(Bitmap::Watcher::Derived),
-                                   alpha.TakeChanged(Bitmap::Watcher::Derived)};
+    const TRect changed[] = {rgb.TakeChanged(Bitmap::Watcher::Derived),
+                             alpha.TakeChanged(Bitmap::Watcher::Derived)};
     if (whole) {
         Compose(composite, rgb, alpha, state.CompositeBackdrop, {0, 0, kPlaneSize, kPlaneSize});
         composedBackdrop_ = state.CompositeBackdrop;
     } else {
-        for (const ChangedArea& area : changed)
-            for (const TRect& r : area.Rects()) Compose(composite, rgb, alpha, state.CompositeBackdrop, r);
+        for (const TRect& r : changed) Compose(composite, rgb, alpha, state.CompositeBackdrop, r);
     }
     if (markedAlphaMode_ != state.AlphaMode) {
         MarkActivePlane(*this);

@@ -3,7 +3,6 @@
 #include <optional>
 
 #include "platform/bitmap.hpp"
-#include "platform/changed_area.hpp"
 
 namespace corvanth {
 
@@ -24,15 +23,11 @@ class PlaneSnapshot {
     // Writes the draft into the plane. While the plane is as the last put left it, only what the last
     // draft and this one drew can differ, and only that is compared.
     void Put(Bitmap& plane);
-    // Whether that plane still holds the last put: nothing has written it since.
-    bool Current(const Bitmap& plane, int alphaMode) const {
-        return plane_ == alphaMode && putAt_ == plane.changes();
-    }
 
   private:
     Bitmap pixels_, draft_;
     std::optional<int> plane_;
-    ChangedArea drawn_{0};                // where the last draft put differed from the snapshot
+    TRect drawn_;                         // where the last draft put differed from the snapshot
     std::optional<std::uint64_t> putAt_;  // the plane's change count just after that put
 };
 

@@ -8,20 +8,19 @@
 #include <utility>
 #include <vector>
 
-#include "platform/changed_area.hpp"
 #include "platform/geometry.hpp"
 #include "platform/tcolor.hpp"
 
 namespace corvanth {
 
 // A block of pixels, row by row from the top. Reads and writes outside it are dropped.
-// Every write goes through a member that counts it and widens the changed rectangles, so whoever shows
+// Every write goes through a member that counts it and widens the changed rectangle, so whoever shows
 // the bitmap, or makes another picture from it, redoes only what changed instead of comparing copies.
 // A Bitmap holds TColor pixels; a picture drawn in a few fixed colours may hold one byte per pixel.
 template <class Pixel>
 class BasicBitmap {
   public:
-    // Each keeps its own changed area, so one taking it hides nothing from the others: the window
+    // Each keeps its own changed rectangle, so one taking it hides nothing from the others: the window
     // showing the bitmap, pictures made from it, and the magnified view drawn from it.
     enum class Watcher { Shown, Derived, Magnified };
 
@@ -30,7 +29,7 @@ class BasicBitmap {
         : width_(width > 0 && height > 0 ? width : 0),
           height_(width > 0 && height > 0 ? height : 0),
           pixels_(static_cast<std::size_t>(width_) * height_, fill) {
-        for (ChangedArea& w : watched_) w.Add({0, 0, width_, height_});
+        watched_.fill({0, 0, width_, height_});
     }
     BasicBitmap(const BasicBitmap&) = default;
     BasicBitmap(BasicBitmap&&) noexcept = default;
@@ -47,10 +46,7 @@ class BasicBitmap {
         other.pixels_.clear();
         ++changes_;
         watching_ = {};  // all of it is new to every watcher
-        for (ChangedArea& w : watched_) {
-            w.Take();
-            w.Add({0, 0, width_, height_});
-        }
+        watched_.fill({0, 0, width_, height_});
         return *this;
     }
 
@@ -78,16 +74,26 @@ class BasicBitmap {
     // Writes `from` into row y from column left, inside the bitmap. Only the columns whose pixels differ
     // count as changed: a picture redrawn where little changed repaints little.
     void PutRow(int y, int left, std::span<const Pixel> from) {
-        PutRows(y, y + 1, left, [from](int) { return from; });
+        Pixel* to = pixels_.data() + index(left, y);
+        const Pixel* source = from.data();
+        // Compared 32 bytes at a time from each end, as most of a row redrawn has not changed.
+        constexpr std::size_t kBlock = 32 / sizeof(Pixel);
+        const auto same = [&](std::size_t at, std::size_t n) {
+            return std::memcmp(to + at, source + at, sizeof(Pixel) * n) == 0;
+        };
+        std::size_t first = 0, last = from.size();
+        while (last - first >= kBlock && same(first, kBlock)) first += kBlock;
+        while (first < last && same(first, 1)) ++first;
+        if (first == last) return;
+        while (last - first >= kBlock && same(last - kBlock, kBlock)) last -= kBlock;
+        while (same(last - 1, 1)) --last;
+        widen({left + static_cast<int>(first), y, left + static_cast<int>(last), y + 1});
+        std::copy(source + first, source + last, to + first);
     }
-    // Rows top..bottom-1 from column left, each the span rowOf(y) gives, written as PutRow writes one. A
-    // change right below one in the row above, and as wide, joins it: the side of a frame counts as one
-    // rectangle.
+    // Rows top..bottom-1 from column left, each the span rowOf(y) gives, written as PutRow writes one.
     template <class RowOf>
     void PutRows(int top, int bottom, int left, RowOf&& rowOf) {
-        TRect held;
-        for (int y = top; y < bottom; ++y) putRow(y, left, rowOf(y), held);
-        if (!held.empty()) widen(held);
+        for (int y = top; y < bottom; ++y) PutRow(y, left, rowOf(y));
     }
 
     std::span<const Pixel> pixels() const { return pixels_; }
@@ -103,10 +109,10 @@ class BasicBitmap {
     std::uint64_t changes() const { return changes_; }
     // What was written since the watcher last took it (the whole bitmap for a new one), and from now on
     // nothing.
-    ChangedArea TakeChanged(Watcher w = Watcher::Shown) {
+    TRect TakeChanged(Watcher w = Watcher::Shown) {
         const auto i = static_cast<std::size_t>(w);
         watching_[i] = true;
-        return watched_[i].Take();
+        return std::exchange(watched_[i], TRect{});
     }
 
     // The pixels only: two bitmaps are equal whatever their history.
@@ -116,59 +122,17 @@ class BasicBitmap {
 
   private:
     std::size_t index(int x, int y) const { return static_cast<std::size_t>(y) * width_ + x; }
-    // PutRow's work. A change right below `held` and as wide joins it; any other sends it on.
-    void putRow(int y, int left, std::span<const Pixel> from, TRect& held) {
-        Pixel* to = pixels_.data() + index(left, y);
-        const Pixel* source = from.data();
-        const std::size_t size = from.size();
-        const auto put = [&](std::size_t first, std::size_t last) {  // blocks that hold a change, cut to it
-            while (to[first] == source[first]) ++first;
-            while (to[last - 1] == source[last - 1]) --last;
-            const TRect run{left + static_cast<int>(first), y, left + static_cast<int>(last), y + 1};
-            if (run.left == held.left && run.right == held.right && run.top == held.bottom) {
-                held.bottom = run.bottom;
-            } else {
-                if (!held.empty()) widen(held);
-                held = run;
-            }
-            std::copy(source + first, source + last, to + first);
-        };
-        if (size == 1) {  // a column, like the side of a frame, goes a pixel a row
-            if (*to != *source) put(0, 1);
-            return;
-        }
-        // Compared 32 bytes at a time, as most of a row redrawn has not changed. Runs of change far apart,
-        // like the two sides of a frame, count apart.
-        constexpr std::size_t kBlock = 32 / sizeof(Pixel), kGap = 32;
-        std::size_t run = size, end = 0;
-        for (std::size_t at = 0; at < size; at += kBlock) {
-            const std::size_t n = std::min(kBlock, size - at);
-            if (n == kBlock ? std::memcmp(to + at, source + at, sizeof(Pixel) * kBlock) == 0
-                            : std::equal(source + at, source + size, to + at))
-                continue;
-            if (run == size) {
-                run = at;
-            } else if (at - end >= kGap) {
-                put(run, end);
-                run = at;
-            }
-            end = at + n;
-        }
-        if (run != size) put(run, end);
-    }
     void widen(const TRect& r) {
         ++changes_;
         // A watcher that has not taken its area yet holds the whole bitmap: it needs no more.
         for (std::size_t i = 0; i < watched_.size(); ++i)
-            if (watching_[i]) watched_[i].Add(r);
+            if (watching_[i]) watched_[i] = Union(watched_[i], r);
     }
     int width_ = 0;
     int height_ = 0;
     std::vector<Pixel> pixels_;
     std::uint64_t changes_ = 0;
-    // A pixel costs the window little to repaint; one plane pixel costs the magnified view sixteen and the
-    // previews a blend, while a rectangle costs them only a loop.
-    std::array<ChangedArea, 3> watched_{ChangedArea(256), ChangedArea(16), ChangedArea(16)};
+    std::array<TRect, 3> watched_{};
     std::array<bool, 3> watching_{};
 };
 

@@ -43,7 +43,7 @@ void BitmapView::takeChanges(std::vector<QRect>& changed) {
     const std::uint64_t changes = std::visit([](const auto* p) { return p->changes(); }, picture_);
     if (!flipped && changes == shownChanges_) return;
     shownChanges_ = changes;
-    const ChangedArea area = std::visit([](auto* p) { return p->TakeChanged(); }, picture_);
+    const TRect r = std::visit([](auto* p) { return p->TakeChanged(); }, picture_);
     const QSize size = pictureSize();
     const bool resized = size != shownSize_;
     shownSize_ = size;
@@ -52,10 +52,8 @@ void BitmapView::takeChanges(std::vector<QRect>& changed) {
         return;
     }
     const QPoint origin = geometry_.topLeft();
-    for (const TRect& r : area.Rects()) {
-        const QRect part = QRect(r.left, r.top, r.width(), r.height()).translated(origin) & geometry_;
-        if (!part.isEmpty()) changed.push_back(part);
-    }
+    const QRect part = QRect(r.left, r.top, r.width(), r.height()).translated(origin) & geometry_;
+    if (!part.isEmpty()) changed.push_back(part);
 }
 
 void BitmapView::compose(const QRect& part, QRgb* to, qsizetype stride) const {

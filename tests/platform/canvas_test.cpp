@@ -52,13 +52,12 @@ TEST_P(CanvasArt, DrawsExactly) {
     c.draw(f);
     EXPECT_EQ(Art(f.bitmap), c.expected);
     // Nothing changes unseen: every pixel that left the paper colour lies in the changed area.
-    const ChangedArea changed = f.bitmap.TakeChanged();
+    const TRect changed = f.bitmap.TakeChanged();
     EXPECT_GT(f.bitmap.changes(), changes);
     for (int y = 0; y < c.height; ++y)
         for (int x = 0; x < c.width; ++x) {
-            const bool inside = std::ranges::any_of(changed.Rects(), [&](const TRect& r) {
-                return x >= r.left && x < r.right && y >= r.top && y < r.bottom;
-            });
+            const bool inside =
+                x >= changed.left && x < changed.right && y >= changed.top && y < changed.bottom;
             EXPECT_TRUE(inside || f.bitmap.at(x, y) == kPaper) << x << "," << y;
         }
 }
@@ -138,7 +137,7 @@ TEST(Canvas, LineToExcludesTheEndPointInEveryDirection) {
             f.bitmap.TakeChanged();
             f.canvas.MoveTo(10, 10);
             f.canvas.LineTo(10 + dx, 10 + dy);
-            const TRect changed = f.bitmap.TakeChanged().Bounds();
+            const TRect changed = f.bitmap.TakeChanged();
             const int steps = std::max(std::abs(dx), std::abs(dy));
             int painted = 0, besideEnd = 0, unseen = 0, astray = 0;
             for (int y = 0; y < 21; ++y)
@@ -167,7 +166,7 @@ TEST(Canvas, LineToExcludesTheEndPointInEveryDirection) {
     f.bitmap.TakeChanged();
     f.canvas.MoveTo(-5, 30);
     f.canvas.LineTo(30, -4);
-    EXPECT_EQ(f.bitmap.TakeChanged().Bounds(), (TRect{0, 0, 21, 21}));
+    EXPECT_EQ(f.bitmap.TakeChanged(), (TRect{0, 0, 21, 21}));
 }
 
 // Every box up to 14 by 14, whole or cut by the bitmap's edges, in each brush: a pixel is in the ellipse
@@ -208,20 +207,20 @@ TEST(Canvas, StretchByFourMakesBlocksAndWritesOutsideAreDropped) {
     f.canvas.StretchDraw({0, 0, 8, 8}, src);
     for (int y = 0; y < 8; ++y)
         for (int x = 0; x < 8; ++x) EXPECT_EQ(f.bitmap.at(x, y), src.at(x / 4, y / 4));
-    EXPECT_EQ(f.bitmap.TakeChanged().Bounds(), (TRect{0, 0, 8, 8}));
+    EXPECT_EQ(f.bitmap.TakeChanged(), (TRect{0, 0, 8, 8}));
     f.canvas.SetPixel(1, 2, kInk);
-    EXPECT_EQ(f.bitmap.TakeChanged().Bounds(), (TRect{1, 2, 2, 3}));
+    EXPECT_EQ(f.bitmap.TakeChanged(), (TRect{1, 2, 2, 3}));
     // The other watcher still has every change since it last looked.
-    EXPECT_EQ(f.bitmap.TakeChanged(Bitmap::Watcher::Derived).Bounds(), (TRect{0, 0, 8, 8}));
+    EXPECT_EQ(f.bitmap.TakeChanged(Bitmap::Watcher::Derived), (TRect{0, 0, 8, 8}));
     const Bitmap before = f.bitmap;
     for (auto [x, y] : {std::pair{-1, 0}, {0, -1}, {8, 0}, {0, 8}}) f.canvas.SetPixel(x, y, kInk);
     f.canvas.FloodFill(0, 0, kInk, TFillStyle::fsSurface);  // no pixel of that colour there
     EXPECT_EQ(f.bitmap, before);
-    EXPECT_TRUE(f.bitmap.TakeChanged().Bounds().empty());
+    EXPECT_TRUE(f.bitmap.TakeChanged().empty());
     // A watcher that has looked sees only what came after; one that never looked, everything.
     f.canvas.SetPixel(3, 4, kInk);
-    EXPECT_EQ(f.bitmap.TakeChanged(Bitmap::Watcher::Derived).Bounds(), (TRect{3, 4, 4, 5}));
-    EXPECT_EQ(f.bitmap.TakeChanged(Bitmap::Watcher::Magnified).Bounds(), (TRect{0, 0, 8, 8}));
+    EXPECT_EQ(f.bitmap.TakeChanged(Bitmap::Watcher::Derived), (TRect{3, 4, 4, 5}));
+    EXPECT_EQ(f.bitmap.TakeChanged(Bitmap::Watcher::Magnified), (TRect{0, 0, 8, 8}));
 }
 
 }  // namespace
