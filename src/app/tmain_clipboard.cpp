@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "app/file_messages.hpp"
 #include "app/tmain.hpp"
 #include "document/plane.hpp"
 #include "fileio/file_name.hpp"
@@ -15,8 +16,6 @@
 namespace corvanth {
 
 namespace {
-constexpr std::string_view kErrorCaption = "Error Message";
-constexpr std::string_view kIoError = "Error: File I/O Error.";
 // Shown in the readout strip, which has capitals only, until the pointer next moves over the view.
 constexpr std::string_view kNothingToCopy = "NOTHING TO COPY";
 constexpr std::string_view kNothingToPaste = "NOTHING TO PASTE";

@@ -2,6 +2,7 @@
 #include <string>
 #include <string_view>
 
+#include "app/file_messages.hpp"
 #include "app/tmain.hpp"
 #include "fileio/file_name.hpp"
 #include "fileio/file_read.hpp"
@@ -16,10 +17,8 @@
 namespace corvanth {
 
 namespace {
-constexpr std::string_view kErrorCaption = "Error Message";
 constexpr std::string_view kNotSquare = "Error: Image not 64x64 pixels.";
 constexpr std::string_view kNotDepth = "Error: Image not in 24-bit or 32-bit.";
-constexpr std::string_view kIoError = "Error: File I/O Error.";
 
 std::string NotAPicture(const std::string& name) {
     return "Error: " + std::string(LastComponent(name)) + " is not a picture this program can read.";
