@@ -131,6 +131,8 @@ class TMain {
     // picture is imported into the planes.
     void OpenNamedFile(const std::string& name);
     void ImportPicture(const std::string& name);
+    // Fits a picture into the box of both planes, after ending a text entry and taking the undo copy.
+    void PutPicture(const RgbaPicture& picture, const TRect& box);
     void Save1Click();
     void SaveAs1Click();
 

@@ -7,7 +7,6 @@
 #include "app/tmain.hpp"
 #include "document/plane.hpp"
 #include "fileio/file_name.hpp"
-#include "fileio/picture_fit.hpp"
 #include "fileio/plane_picture.hpp"
 #include "fileio/png_encode.hpp"
 #include "fileio/safe_write.hpp"
@@ -48,11 +47,7 @@ void TMain::Paste1Click() {
     if (!picture && content.files.size() == 1) return OpenNamedFile(content.files.front());
     const TRect box = WorkingBox(state);
     if (!picture || box.empty()) return setReadout(std::string(kNothingToPaste));
-    EndTextEntry();
-    SaveUndo();
-    const FittedPlanes fitted = FitPicture(*content.picture, box.width(), box.height());
-    imgRGB.GetCanvas().Draw(box.left, box.top, fitted.rgb);
-    imgA.GetCanvas().Draw(box.left, box.top, fitted.alpha);
+    PutPicture(*content.picture, box);
     RedrawView();
     DrawSelectionFrame();
 }

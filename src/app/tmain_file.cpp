@@ -4,6 +4,7 @@
 
 #include "app/file_messages.hpp"
 #include "app/tmain.hpp"
+#include "document/plane.hpp"
 #include "fileio/file_name.hpp"
 #include "fileio/file_read.hpp"
 #include "fileio/import_name.hpp"
@@ -113,16 +114,20 @@ void TMain::ImportPicture(const std::string& name) {
         platform.MessageBox(NotAPicture(name), kErrorCaption);
         return;
     }
-    EndTextEntry();
-    SaveUndo();
-    FittedPlanes fitted = FitPicture(*picture);
-    imgRGB.GetCanvas().Draw(0, 0, fitted.rgb);
-    imgA.GetCanvas().Draw(0, 0, fitted.alpha);
+    PutPicture(*picture, {0, 0, kPlaneSize, kPlaneSize});
     // Not a TGA file of ours: Save must ask for a name rather than overwrite the picture, and offers a
     // .tga beside it.
     state.FileName.clear();
     state.OfferedSaveName = TgaNameFor(name);
     RedrawView();
+}
+
+void TMain::PutPicture(const RgbaPicture& picture, const TRect& box) {
+    EndTextEntry();
+    SaveUndo();
+    const FittedPlanes fitted = FitPicture(picture, box.width(), box.height());
+    imgRGB.GetCanvas().Draw(box.left, box.top, fitted.rgb);
+    imgA.GetCanvas().Draw(box.left, box.top, fitted.alpha);
 }
 
 void TMain::SaveAs1Click() {
